@@ -1,0 +1,186 @@
+// Object stubs, handles and the bookkeeping inside a database.
+#include "db/database_core.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "db_symtab.h"
+
+namespace zek {
+
+DatabaseCore::DatabaseCore(AcDbDatabase* db) : db_(db) {}
+
+DatabaseCore::~DatabaseCore() {
+  for (ObjectStub& stub : stubs_) {
+    delete stub.object;
+    stub.object = nullptr;
+  }
+}
+
+ObjectStub* DatabaseCore::stubForHandle(std::uint64_t handle, bool create) {
+  if (handle == 0)
+    return nullptr;
+  auto found = byHandle_.find(handle);
+  if (found != byHandle_.end())
+    return found->second;
+  if (!create)
+    return nullptr;
+  ObjectStub& stub = stubs_.emplace_back();
+  stub.database = db_;
+  stub.handle = handle;
+  byHandle_.emplace(handle, &stub);
+  reserveHandle(handle);
+  return &stub;
+}
+
+Acad::ErrorStatus DatabaseCore::addObject(AcDbObject* object, AcDbObjectId owner, AcDbObjectId& id,
+                                          std::uint64_t handle) {
+  id.setNull();
+  if (object == nullptr)
+    return Acad::eNullObjectPointer;
+  if (handle == 0)
+    handle = handseed_;
+  ObjectStub* stub = stubForHandle(handle, true);
+  if (stub->object != nullptr)
+    return Acad::eHandleInUse;
+  stub->object = object;
+  stub->erased = false;
+  object->attachStub(stub);
+  object->setOwnerId(owner);
+  ++objectCount_;
+  id = AcDbObjectId(stub);
+  return Acad::eOk;
+}
+
+void DatabaseCore::replaceObject(ObjectStub* stub, AcDbObject* object) {
+  if (stub == nullptr || stub->object == object)
+    return;
+  AcDbObjectId owner;
+  if (stub->object != nullptr) {
+    owner = stub->object->ownerId();
+    delete stub->object;
+  } else {
+    ++objectCount_;
+  }
+  stub->object = object;
+  if (object != nullptr) {
+    object->attachStub(stub);
+    if (object->ownerId().isNull())
+      object->setOwnerId(owner);
+  }
+}
+
+AcDbObjectId DatabaseCore::tableByName(const std::string& name) const {
+  if (name == "LAYER") return layerTable;
+  if (name == "LTYPE") return linetypeTable;
+  if (name == "STYLE") return textStyleTable;
+  if (name == "DIMSTYLE") return dimStyleTable;
+  if (name == "APPID") return regAppTable;
+  if (name == "VIEW") return viewTable;
+  if (name == "UCS") return ucsTable;
+  if (name == "VPORT") return viewportTable;
+  if (name == "BLOCK_RECORD") return blockTable;
+  return {};
+}
+
+DatabaseCore* coreOf(const AcDbObject* object) {
+  if (object == nullptr || object->stub() == nullptr || object->stub()->database == nullptr)
+    return nullptr;
+  return &object->stub()->database->core();
+}
+
+std::string recordNameOf(AcDbObjectId id) {
+  auto* record = peekObject<AcDbSymbolTableRecord>(id);
+  if (record == nullptr)
+    return {};
+  record->markOpened(AcDb::kForRead);
+  std::string name = record->name();
+  record->markClosed();
+  return name;
+}
+
+bool isOnLockedLayer(const AcDbObject* object) {
+  auto* entity = AcDbEntity::cast(object);
+  if (entity == nullptr)
+    return false;
+  const_cast<AcDbEntity*>(entity)->markOpened(AcDb::kForRead);
+  AcDbObjectId layerId = entity->layerId();
+  const_cast<AcDbEntity*>(entity)->markClosed();
+  auto* layer = peekObject<AcDbLayerTableRecord>(layerId);
+  return layer != nullptr && layer->isLocked();
+}
+
+namespace {
+struct DatabaseRegistry {
+  std::vector<const AcDbDatabase*> live;  // index + 1 is the serial
+};
+DatabaseRegistry& databases() {
+  static DatabaseRegistry registry;
+  return registry;
+}
+}  // namespace
+
+std::int64_t registerDatabase(const AcDbDatabase* db) {
+  auto& live = databases().live;
+  live.push_back(db);
+  return static_cast<std::int64_t>(live.size());
+}
+
+void unregisterDatabase(const AcDbDatabase* db) {
+  for (auto& entry : databases().live)
+    if (entry == db)
+      entry = nullptr;
+}
+
+std::int64_t databaseSerial(const AcDbDatabase* db) {
+  const auto& live = databases().live;
+  for (std::size_t i = 0; i < live.size(); ++i)
+    if (live[i] == db)
+      return static_cast<std::int64_t>(i + 1);
+  return 0;
+}
+
+AcDbDatabase* databaseBySerial(std::int64_t serial) {
+  const auto& live = databases().live;
+  if (serial < 1 || static_cast<std::size_t>(serial) > live.size())
+    return nullptr;
+  return const_cast<AcDbDatabase*>(live[static_cast<std::size_t>(serial - 1)]);
+}
+
+AcDbObjectId implicitRecordId(AcDbDatabase* db, AcDbObjectId tableId, const std::string& name) {
+  auto* table = peekObject<AcDbSymbolTable>(tableId);
+  if (db == nullptr || table == nullptr)
+    return {};
+  // Most drawings name the same few layers over and over: remember the last
+  // name looked up in each table.
+  DatabaseCore::RecordLookup& slot =
+      db->core().lastLookup[std::hash<const void*>()(tableId.stub()) % DatabaseCore::kLookupSlots];
+  if (slot.table == tableId && slot.name == name && slot.id.isValid())
+    return slot.id;
+  AcDbObjectId id;
+  if (table->getAt(name.c_str(), id, true) != Acad::eOk) {
+    AcRxObject* made = nullptr;
+    if (AcDbLayerTable::cast(table)) made = new AcDbLayerTableRecord;
+    else if (AcDbLinetypeTable::cast(table)) made = new AcDbLinetypeTableRecord;
+    else if (AcDbTextStyleTable::cast(table)) made = new AcDbTextStyleTableRecord;
+    else if (AcDbDimStyleTable::cast(table)) made = new AcDbDimStyleTableRecord;
+    else if (AcDbBlockTable::cast(table)) made = new AcDbBlockTableRecord;
+    else if (AcDbRegAppTable::cast(table)) made = new AcDbRegAppTableRecord;
+    auto* record = static_cast<AcDbSymbolTableRecord*>(made);
+    if (record == nullptr)
+      return {};
+    record->setNameFromFile(name);
+    record->setImplicit(true);
+    if (db->core().addObject(record, tableId, id) != Acad::eOk) {
+      delete record;
+      return {};
+    }
+    table->addRecordId(id, name);
+  }
+  slot.table = tableId;
+  slot.name = name;
+  slot.id = id;
+  return id;
+}
+
+}  // namespace zek

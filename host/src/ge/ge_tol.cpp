@@ -1,0 +1,4 @@
+// The process-wide default tolerance of geometric comparisons.
+#include "ge_tol.h"
+
+AcGeTol AcGeContext::gTol;

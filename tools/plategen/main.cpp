@@ -1,0 +1,91 @@
+// zek-plategen: writes a DXF sheet of mould plates with an exact number of
+// entities, or the sample plate.
+//   zek-plategen --entities N [--layers 20] [--seed S] -o FILE.dxf
+//   zek-plategen --sample -o FILE.dxf
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "plate_generator.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zek-plategen --entities N [--layers 20] [--seed S] -o FILE.dxf\n"
+    "       zek-plategen --sample -o FILE.dxf\n";
+
+std::optional<std::uint64_t> parseCount(std::string_view text) {
+  std::uint64_t value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size())
+    return std::nullopt;
+  return value;
+}
+
+int usageError(const std::string& message) {
+  std::fprintf(stderr, "zek-plategen: %s\n%s", message.c_str(), kUsage);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  zek::plategen::PlateOptions options;
+  bool sample = false, haveCount = false;
+  std::string output;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    bool takesValue = arg == "--entities" || arg == "--layers" || arg == "--seed" || arg == "-o";
+    if (takesValue && i + 1 >= argc)
+      return usageError(std::string(arg) + " needs a value");
+    if (arg == "--sample") {
+      sample = true;
+    } else if (arg == "-o") {
+      output = argv[++i];
+    } else if (takesValue) {
+      std::string_view text = argv[++i];
+      auto value = parseCount(text);
+      if (!value)
+        return usageError(std::string(arg) + " expects a whole number, found \"" +
+                          std::string(text) + "\"");
+      if (arg == "--entities") {
+        options.entities = *value;
+        haveCount = true;
+      } else if (arg == "--layers") {
+        if (*value < 1 || *value > 1000)
+          return usageError("--layers expects 1 to 1000, found " + std::string(text));
+        options.layers = static_cast<int>(*value);
+      } else {
+        options.seed = *value;
+      }
+    } else if (arg == "-h" || arg == "--help") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else {
+      return usageError("unknown argument \"" + std::string(arg) + "\"");
+    }
+  }
+  if (output.empty())
+    return usageError("-o FILE.dxf is required");
+  if (sample == haveCount)
+    return usageError("give either --entities N or --sample");
+
+  auto summary = sample ? zek::plategen::writeSamplePlateFile(output)
+                        : zek::plategen::writePlatesFile(options, output);
+  if (!summary) {
+    std::fprintf(stderr, "zek-plategen: %s: cannot write the file: %s\n", output.c_str(),
+                 std::strerror(errno));
+    return 1;
+  }
+  std::printf("%s: %llu entities on %llu plate(s), %llu bytes (%.1f bytes an entity)\n",
+              output.c_str(), static_cast<unsigned long long>(summary->entities),
+              static_cast<unsigned long long>(summary->plates),
+              static_cast<unsigned long long>(summary->bytes),
+              summary->entities ? static_cast<double>(summary->bytes) /
+                                      static_cast<double>(summary->entities)
+                                : 0.0);
+  return 0;
+}
