@@ -7,6 +7,7 @@
 // their normal, as DXF files hold it, and answer world coordinates.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "db_entity.h"
@@ -187,7 +188,8 @@ public:
   [[nodiscard]] Acad::ErrorStatus setStartAngle(double angle);
   double endAngle() const;
   [[nodiscard]] Acad::ErrorStatus setEndAngle(double angle);
-  // The sweep from start to end, in (0, 2π]: equal angles sweep a full turn.
+  // The counter-clockwise sweep from start to end, in [0, 2π): equal angles
+  // sweep nothing (a degenerate arc).
   double totalAngle() const;
   double length() const { return radius() * totalAngle(); }
   AcGeVector3d normal() const;
@@ -321,6 +323,10 @@ private:
   double endParam_ = 6.28318530717958647692;
 };
 
+namespace zek::curve {
+struct SplineCurve;
+}  // namespace zek::curve
+
 // A NURBS curve in world coordinates, given by control points (evaluated by
 // de Boor's algorithm) or by fit points only (a cubic through them, see the
 // folder README).
@@ -420,9 +426,9 @@ public:
 
 private:
   bool hasControlData() const { return !controlPoints_.empty(); }
-  // The curve through the fit points, built on demand (not filed).
-  struct Evaluator;
-  const Evaluator& evaluator() const;
+  // The curve as evaluated (the control data, or the cubic through the fit
+  // points), built on demand and never filed.
+  const zek::curve::SplineCurve& evaluator() const;
   void invalidate();
 
   Adesk::Int16 flags_ = 0;  // group 70: 1 closed, 2 periodic, 4 rational, 8 planar, 16 linear
@@ -438,7 +444,7 @@ private:
   AcGeVector3d startTangent_;
   AcGeVector3d endTangent_;
   AcGeVector3d normal_ = AcGeVector3d::kZAxis;
-  mutable std::shared_ptr<const Evaluator> evaluator_;
+  mutable std::shared_ptr<const zek::curve::SplineCurve> evaluator_;
 };
 
 class AcDbPoint : public AcDbEntity {

@@ -96,6 +96,8 @@ protected:
   // field length, so `attributeForm` leaves 73 to the attribute's level.
   Acad::ErrorStatus readTextSection(AcDbDxfFiler* filer, bool attributeForm);
   Acad::ErrorStatus writeTextSection(AcDbDxfFiler* filer) const;
+  // Every text field of another text (an attribute taking its definition's).
+  void copyTextFieldsFrom(const AcDbText& other);
 
 private:
   // What the text metrics model needs to place the box.

@@ -192,6 +192,11 @@ Acad::ErrorStatus AcDbBlockBegin::dxfOutFields(AcDbDxfFiler* filer) const {
   if (record == nullptr)
     return Acad::eNullObjectPointer;
   filer->writeString(AcDb::kDxfSubclass, "AcDbBlockBegin");
+  record->markOpened(AcDb::kForRead);
+  struct CloseRecord {
+    AcDbBlockTableRecord* r;
+    ~CloseRecord() { r->markClosed(); }
+  } closeRecord{record};
   std::string name = record->name();
   filer->writeString(2, name);
   filer->writeInt16(70, record->flags());

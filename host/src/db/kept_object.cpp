@@ -49,6 +49,7 @@ Acad::ErrorStatus KeptEntity::dwgOutFields(AcDbDwgFiler* filer) const {
   Acad::ErrorStatus es = AcDbEntity::dwgOutFields(filer);
   filer->writeString(type_);
   filer->writeBool(complex_);
+  filer->writeString(subentityType_);
   filer->writeInt32(static_cast<Adesk::Int32>(subentities_.size()));
   for (AcDbObjectId id : subentities_)
     filer->writeHardOwnershipId(id);
@@ -60,6 +61,7 @@ Acad::ErrorStatus KeptEntity::dwgInFields(AcDbDwgFiler* filer) {
   Acad::ErrorStatus es = AcDbEntity::dwgInFields(filer);
   filer->readString(type_);
   filer->readBool(&complex_);
+  filer->readString(subentityType_);
   Adesk::Int32 count = 0;
   filer->readInt32(&count);
   std::vector<AcDbObjectId> ids;

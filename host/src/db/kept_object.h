@@ -56,8 +56,11 @@ public:
   // A POLYLINE the host does not model (3D, mesh, polyface) keeps its
   // VERTEX entities and SEQEND as sub-entities.
   ComplexEntity* asComplex() override { return complex_ ? this : nullptr; }
-  void setComplex(bool complex) { complex_ = complex; }
-  const char* subentityType() const override { return "VERTEX"; }
+  void setComplex(bool complex, std::string subentityType) {
+    complex_ = complex;
+    subentityType_ = std::move(subentityType);
+  }
+  const char* subentityType() const override { return subentityType_.c_str(); }
   bool hasSubentities() const override { return complex_; }
   const std::vector<AcDbObjectId>& subentityIds() const override { return subentities_; }
   void appendSubentityId(AcDbObjectId id) override { subentities_.push_back(id); }
@@ -67,6 +70,7 @@ public:
 private:
   std::string type_;
   bool complex_ = false;
+  std::string subentityType_ = "VERTEX";
   std::vector<AcDbObjectId> subentities_;
   AcDbObjectId sequenceEnd_;
 };

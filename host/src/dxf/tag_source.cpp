@@ -35,11 +35,12 @@ std::string_view trimSpaces(std::string_view text) {
   return text.substr(first, last - first);
 }
 
-// Found text in a message: quoted, and cut short when it is long (a line of
-// binary junk must not flood the transcript).
+// Found text in a message: quoted, control characters shown as '?', and cut
+// short when it is long (a line of binary junk must not flood the transcript).
 std::string quoted(std::string_view text) {
   std::string out = "\"";
-  out.append(text.substr(0, kMaxQuoted));
+  for (char c : text.substr(0, kMaxQuoted))
+    out.push_back((c >= 0 && c < 0x20) || c == 0x7F ? '?' : c);
   if (text.size() > kMaxQuoted)
     out.append("...");
   out.push_back('"');

@@ -119,6 +119,8 @@ const ErrorCase kErrorCases[] = {
      "t.dxf:3: expected a group code from -5 to 1071, found \"2000\""},
     {"group code below -5", "0\nLINE\n  -6\nx\n", "",
      "t.dxf:3: expected a group code from -5 to 1071, found \"-6\""},
+    {"control characters are not printed", "\x89PNG\x1a\x02IHDR\r\n", "",
+     "t.dxf:1: expected a group code (an integer), found \"\x89PNG??IHDR\""},
     {"a long line is cut short in the message",
      "0\nLINE\nABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZ\n", "",
      "t.dxf:3: expected a group code (an integer), found "

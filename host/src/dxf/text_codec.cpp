@@ -37,7 +37,7 @@ constexpr CodePage kCodePages[] = {
     {"DOS863", "CP863", kSingle},     {"DOS864", "CP864", kSingle},
     {"DOS865", "CP865", kSingle},     {"DOS869", "CP869", kSingle},
     {"DOS932", "CP932", LeadBytes::ShiftJis}, {"MACINTOSH", "MACINTOSH", kSingle},
-    // Windows writers mean the Windows supersets of the national standards.
+    // Writers on desktop systems mean the ANSI supersets of these standards.
     {"BIG5", "CP950", LeadBytes::High}, {"GB2312", "CP936", LeadBytes::High},
     {"KSC5601", "CP949", LeadBytes::High}, {"JOHAB", "JOHAB", LeadBytes::Johab},
     {"ISO8859-1", "ISO-8859-1", kSingle}, {"ISO8859-2", "ISO-8859-2", kSingle},
@@ -53,8 +53,8 @@ const CodePage& kFallback = kCodePages[0];
 constexpr const char* kEscapePages[5] = {"CP932", "CP950", "CP949", "JOHAB", "CP936"};
 
 // ANSI_1252 bytes 0x80-0x9F; the rest of the page is ISO 8859-1. The five
-// bytes the page leaves undefined read as their C1 code points, as Windows
-// reads them, so that they survive a round trip.
+// bytes the page leaves undefined read as their C1 code points, as desktop
+// systems read them, so that they survive a round trip.
 constexpr char16_t kAnsi1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -134,7 +134,7 @@ constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 
 bool isEscapeAt(std::string_view s, std::size_t at) {
-  return s[at] == '\\' && at + 2 < s.size() && (s[at + 1] == 'U' || s[at + 1] == 'M') &&
+  return at + 2 < s.size() && s[at] == '\\' && (s[at + 1] == 'U' || s[at + 1] == 'M') &&
          s[at + 2] == '+';
 }
 
@@ -367,7 +367,7 @@ std::string_view TextDecoder::decode(std::string_view raw, std::string& scratch)
     }
     // A double-byte character's second byte may be a backslash (Shift-JIS
     // 0x5C): step over whole characters.
-    i += 1;
+    i += isLeadByte(lead, static_cast<unsigned char>(raw[i])) && i + 1 < raw.size() ? 2 : 1;
   }
   appendPlain(raw.substr(plainStart), asUtf8, scratch);
   return scratch;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace zek::dxf {
@@ -86,6 +87,27 @@ TEST(TextDecoder, UnknownCodePageFallsBackToAnsi1252) {
   EXPECT_EQ(decoder.decode("\xFC", scratch), "ü") << "after an unknown name: ANSI_1252 again";
 }
 
+// Escapes cut off by the end of the value: the decoder must not look past
+// it (the text sits in an exact-size heap block, where a sanitizer build
+// sees any read beyond).
+TEST(TextDecoder, ReadsNothingPastAnEscapeCutShort) {
+  struct Case {
+    std::string raw;
+    std::string expected;
+  };
+  const Case cases[] = {{"\\U+D83D", "\uFFFD"}, {"a\\U+00F", "a\\U+00F"},
+                        {"\\M+1", "\\M+1"},     {"\xFC\\", "ü\\"},
+                        {"\\U+", "\\U+"}};
+  TextDecoder decoder;
+  for (const auto& c : cases) {
+    auto exact = std::make_unique<char[]>(c.raw.size());
+    c.raw.copy(exact.get(), c.raw.size());
+    std::string scratch;
+    EXPECT_EQ(decoder.decode(std::string_view(exact.get(), c.raw.size()), scratch), c.expected)
+        << c.raw;
+  }
+}
+
 struct EncodeCase {
   const char* name;
   const char* codePage;  // nullptr: UTF-8 mode
@@ -104,6 +126,7 @@ const EncodeCase kEncodeCases[] = {
     {"中 in ANSI_936", "ANSI_936", "中", "\xD6\xD0"},
     {"GBK with a character beyond it", "ANSI_936", "中😀", "\xD6\xD0\\U+D83D\\U+DE00"},
     {"Shift-JIS", "DOS932", "日本", "\x93\xFA\x96\x7B"},
+    {"bytes that would read back as another character", "DOS932", "—", "\\U+2014"},
     {"not UTF-8", "ANSI_1252", "a\xFF", "a\\U+FFFD"},
     {"UTF-8 mode copies", nullptr, "中 ü 😀", "中 ü 😀"},
 };

@@ -171,6 +171,23 @@ Acad::ErrorStatus AcDbText::setTextStyle(AcDbObjectId style) {
   return Acad::eOk;
 }
 
+void AcDbText::copyTextFieldsFrom(const AcDbText& other) {
+  position_ = other.position_;
+  alignmentPoint_ = other.alignmentPoint_;
+  hasAlignmentPoint_ = other.hasAlignmentPoint_;
+  normal_ = other.normal_;
+  thickness_ = other.thickness_;
+  height_ = other.height_;
+  rotation_ = other.rotation_;
+  widthFactor_ = other.widthFactor_;
+  oblique_ = other.oblique_;
+  generation_ = other.generation_;
+  horizontalMode_ = other.horizontalMode_;
+  verticalMode_ = other.verticalMode_;
+  text_ = other.text_;
+  style_ = other.style_;
+}
+
 zek::TextBoxFields AcDbText::boxFields() const {
   zek::TextBoxFields f;
   f.text = text_;

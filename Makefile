@@ -1,0 +1,40 @@
+# The two commands of the README: `make demo` and `make test`.
+# Both set up what the build needs (scripts/setup), build, and run.
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?=
+
+.PHONY: all setup build demo test sanitize clean
+
+all: build
+
+setup:
+	@scripts/setup
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+
+build: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+# Opens the bundled sample plate, prints its statistics and writes it back out.
+demo: build
+	@mkdir -p out/demo
+	$(BUILD)/app/zek --stats data/samples/plate.dxf
+	$(BUILD)/app/zek data/samples/plate.dxf -o out/demo/plate.dxf
+	@echo "written: out/demo/plate.dxf"
+
+# Every test: unit tests, golden transcripts and, where the sample corpus and
+# the peer programs are present, the corpus round trip and interoperability.
+test: build
+	@scripts/setup --peers
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: setup
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEK_SANITIZE=ON -DZEK_BUILD_BENCH=OFF
+	cmake --build build-asan -j $(JOBS)
+	ctest --test-dir build-asan --output-on-failure -j $(JOBS) -LE interop
+
+clean:
+	rm -rf $(BUILD) build-asan out

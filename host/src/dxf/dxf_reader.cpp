@@ -1,0 +1,550 @@
+// Reading a DXF file group by group into a database.
+#include "dxf/dxf_reader.h"
+
+#include <cstring>
+#include <strings.h>
+
+#include "db/database_core.h"
+#include "db/default_drawing.h"
+#include "db/kept_object.h"
+#include "dxf/dxf_in_filer.h"
+#include "dxf/number_text.h"
+
+
+namespace zek::dxf {
+
+AcDb::AcDbDwgVersion versionOfAcadver(std::string_view v) {
+  if (v == "AC1012") return AcDb::kDHL_1012;
+  if (v == "AC1014") return AcDb::kDHL_1014;
+  if (v == "AC1015") return AcDb::kDHL_1015;
+  if (v == "AC1018") return AcDb::kDHL_1018;
+  if (v == "AC1021") return AcDb::kDHL_1021;
+  if (v == "AC1024") return AcDb::kDHL_1024;
+  if (v == "AC1027") return AcDb::kDHL_1027;
+  if (v == "AC1032") return AcDb::kDHL_1032;
+  return AcDb::kDHL_1009;
+}
+
+namespace {
+
+bool isR12Type(std::string_view type) {
+  static const char* kTypes[] = {"LINE", "POINT", "CIRCLE", "ARC", "TRACE", "SOLID", "TEXT",
+                                 "SHAPE", "BLOCK", "ENDBLK", "INSERT", "ATTDEF", "ATTRIB",
+                                 "POLYLINE", "VERTEX", "SEQEND", "3DFACE", "VIEWPORT", "DIMENSION"};
+  for (const char* t : kTypes)
+    if (type == t)
+      return true;
+  return false;
+}
+
+class Reader {
+public:
+  Reader(TagSource& source, const DxfReadOptions& options)
+      : source_(source), db_(std::make_unique<AcDbDatabase>(false)), core_(db_->core()), filer_(context_) {
+    context_.db = db_.get();
+    context_.decoder = &decoder_;
+    context_.fileName = source.name();
+    context_.warnings = options.warnings;
+    core_.fileName = source.name();
+  }
+
+  Result<std::unique_ptr<AcDbDatabase>> run();
+
+private:
+  Failure failure(long line, std::string message) const {
+    return Failure{source_.name(), line, std::move(message), source_.isBinary()};
+  }
+  void readHeaderVariables(std::size_t from);
+  void readClass();
+  void readTableGroup();
+  void readBlocksGroup();
+  void readEntityGroup(AcDbObjectId block);
+  void readObjectGroup();
+  AcDbObject* newEntityFor(std::string_view type);
+  // Reads one object from the current group; answers its id (null on failure).
+  AcDbObjectId readObject(AcDbObject* object, AcDbObjectId owner, bool isEntity);
+  std::uint64_t handleOfGroup(bool dimstyle) const;
+  void configureText();
+
+  TagSource& source_;
+  std::unique_ptr<AcDbDatabase> db_;
+  DatabaseCore& core_;
+  ReadContext context_;
+  TextDecoder decoder_;
+  DxfInFiler filer_;
+  std::vector<RawTag> group_;
+  std::string section_;
+  AcDbObjectId currentTable_;
+  AcDbObjectId currentBlock_;
+  AcDbObjectId pendingComplex_;  // a POLYLINE or INSERT whose sub-entities follow
+  bool sawMarkers_ = false;
+  bool allR12Types_ = true;
+  bool sawEof_ = false;
+};
+
+void Reader::configureText() {
+  std::optional<std::string> codePage = core_.header.text("$DWGCODEPAGE");
+  if (codePage && !decoder_.setCodePage(*codePage))
+    context_.warn(0, "unknown code page \"" + *codePage + "\", text read as ANSI_1252");
+  if (context_.version >= AcDb::kDHL_1021)
+    decoder_.setUtf8();
+}
+
+void Reader::readHeaderVariables(std::size_t from) {
+  std::string scratch;
+  for (std::size_t i = from; i < group_.size();) {
+    if (group_[i].code != 9) {
+      ++i;
+      continue;
+    }
+    std::string name(group_[i].value);
+    std::vector<KeptGroup> groups;
+    for (++i; i < group_.size() && group_[i].code != 9; ++i)
+      groups.push_back({group_[i].code, std::string(group_[i].value)});
+    core_.header.set(name, std::move(groups));
+  }
+  if (std::optional<std::string> acadver = core_.header.text("$ACADVER")) {
+    context_.version = versionOfAcadver(*acadver);
+    core_.fileVersion = context_.version;
+    core_.fileHadVersion = true;
+  }
+  configureText();
+  // Text variables were kept as the file's bytes: decode them now.
+  for (const auto& variable : core_.header.variables()) {
+    std::vector<KeptGroup> groups = variable.groups;
+    bool changed = false;
+    for (KeptGroup& g : groups) {
+      if (resbufTypeOfGroupCode(g.code) != RTSTR)
+        continue;
+      std::string_view decoded = decoder_.decode(g.text, scratch);
+      if (decoded != g.text) {
+        g.text = std::string(decoded);
+        changed = true;
+      }
+    }
+    if (changed)
+      core_.header.set(variable.name, std::move(groups));
+  }
+  if (std::optional<std::string> seed = core_.header.text("$HANDSEED")) {
+    std::uint64_t h = 0;
+    if (parseHandle(*seed, h) && h > 0)
+      core_.reserveHandle(h - 1);
+  }
+}
+
+std::uint64_t Reader::handleOfGroup(bool dimstyle) const {
+  for (std::size_t i = 1; i < group_.size(); ++i) {
+    int code = group_[i].code;
+    if (code == 5 || (dimstyle && code == 105)) {
+      std::uint64_t h = 0;
+      return parseHandle(group_[i].value, h) ? h : 0;
+    }
+    if (code == 100)
+      break;
+  }
+  return 0;
+}
+
+AcDbObjectId Reader::readObject(AcDbObject* object, AcDbObjectId owner, bool isEntity) {
+  // XDATA runs from the first 1001 group to the end of the object.
+  std::size_t end = group_.size();
+  for (std::size_t i = 1; i < group_.size(); ++i)
+    if (group_[i].code == 1001) {
+      end = i;
+      break;
+    }
+  std::uint64_t handle = handleOfGroup(AcDbDimStyleTableRecord::cast(object) != nullptr);
+  if (handle != 0) {
+    ObjectStub* stub = core_.stubForHandle(handle, false);
+    if (stub != nullptr && stub->object != nullptr) {
+      context_.warn(group_[0].line, "handle " + std::string(group_[0].value) +
+                                        " used twice; the second object gets a new handle");
+      handle = 0;
+    }
+  }
+  for (std::size_t i = 1; i < end && !sawMarkers_; ++i)
+    if (group_[i].code == 100)
+      sawMarkers_ = true;
+  object->setOwnerId(owner);
+  filer_.start(group_.data() + 1, end - 1, isEntity);
+  Acad::ErrorStatus es = object->dxfInFields(&filer_);
+  if (es != Acad::eOk || filer_.hasError()) {
+    // Never lose what the file holds: keep it as groups and say why.
+    std::string why = filer_.hasError() ? filer_.errorMessage() : "it could not be read";
+    while (!why.empty() && why.front() == '\n') why.erase(why.begin());
+    context_.warn(filer_.errorLine() ? filer_.errorLine() : group_[0].line,
+                  std::string(group_[0].value) + " kept as read: " + why);
+    delete object;
+    if (isEntity)
+      object = new KeptEntity(std::string(group_[0].value));
+    else
+      object = new KeptObject(std::string(group_[0].value));
+    object->setOwnerId(owner);
+    filer_.start(group_.data() + 1, end - 1, isEntity);
+    object->dxfInFields(&filer_);
+  }
+  std::vector<KeptSection> kept = filer_.keptSections();
+  if (!kept.empty() || end < group_.size()) {
+    ObjectExtras& extras = object->extrasForWrite();
+    extras.kept = std::move(kept);
+    std::string scratch;
+    for (std::size_t i = end; i < group_.size(); ++i) {
+      std::string_view value = group_[i].value;
+      if (resbufTypeOfGroupCode(group_[i].code) == RTSTR)
+        value = decoder_.decode(value, scratch);
+      extras.xdata.push_back({group_[i].code, std::string(value)});
+    }
+  }
+  if (owner.isNull() || !isEntity)
+    owner = object->ownerId();
+  AcDbObjectId id;
+  if (core_.addObject(object, owner, id, handle) != Acad::eOk) {
+    delete object;
+    return {};
+  }
+  object->setOwnerId(owner);
+  return id;
+}
+
+void Reader::readClass() {
+  ClassRecord record;
+  for (std::size_t i = 1; i < group_.size(); ++i) {
+    std::string value(group_[i].value);
+    long long n = 0;
+    switch (group_[i].code) {
+      case 1: record.dxfName = value; break;
+      case 2: record.cppName = value; break;
+      case 3: record.appName = value; break;
+      case 90: if (parseInteger(value, n)) record.proxyFlags = static_cast<int>(n); break;
+      case 91: if (parseInteger(value, n)) record.instanceCount = static_cast<int>(n); break;
+      case 280: record.wasAProxy = value.find('1') != std::string::npos; break;
+      case 281: record.isEntity = value.find('1') != std::string::npos; break;
+      default: break;
+    }
+  }
+  core_.classes.push_back(std::move(record));
+}
+
+AcDbObject* newTableFor(std::string_view name) {
+  if (name == "LAYER") return new AcDbLayerTable;
+  if (name == "LTYPE") return new AcDbLinetypeTable;
+  if (name == "STYLE") return new AcDbTextStyleTable;
+  if (name == "DIMSTYLE") return new AcDbDimStyleTable;
+  if (name == "APPID") return new AcDbRegAppTable;
+  if (name == "VIEW") return new AcDbViewTable;
+  if (name == "UCS") return new AcDbUCSTable;
+  if (name == "VPORT") return new AcDbViewportTable;
+  if (name == "BLOCK_RECORD") return new AcDbBlockTable;
+  return nullptr;
+}
+
+AcDbSymbolTableRecord* newRecordFor(const AcDbSymbolTable* table) {
+  if (AcDbLayerTable::cast(table)) return new AcDbLayerTableRecord;
+  if (AcDbLinetypeTable::cast(table)) return new AcDbLinetypeTableRecord;
+  if (AcDbTextStyleTable::cast(table)) return new AcDbTextStyleTableRecord;
+  if (AcDbDimStyleTable::cast(table)) return new AcDbDimStyleTableRecord;
+  if (AcDbRegAppTable::cast(table)) return new AcDbRegAppTableRecord;
+  if (AcDbViewTable::cast(table)) return new AcDbViewTableRecord;
+  if (AcDbUCSTable::cast(table)) return new AcDbUCSTableRecord;
+  if (AcDbViewportTable::cast(table)) return new AcDbViewportTableRecord;
+  if (AcDbBlockTable::cast(table)) return new AcDbBlockTableRecord;
+  return nullptr;
+}
+
+AcDbObjectId& tableSlot(DatabaseCore& core, std::string_view name) {
+  static AcDbObjectId none;
+  if (name == "LAYER") return core.layerTable;
+  if (name == "LTYPE") return core.linetypeTable;
+  if (name == "STYLE") return core.textStyleTable;
+  if (name == "DIMSTYLE") return core.dimStyleTable;
+  if (name == "APPID") return core.regAppTable;
+  if (name == "VIEW") return core.viewTable;
+  if (name == "UCS") return core.ucsTable;
+  if (name == "VPORT") return core.viewportTable;
+  if (name == "BLOCK_RECORD") return core.blockTable;
+  none = AcDbObjectId();
+  return none;
+}
+
+void Reader::readTableGroup() {
+  std::string_view type = group_[0].value;
+  if (type == "TABLE") {
+    std::string_view name = group_.size() > 1 && group_[1].code == 2 ? group_[1].value : "";
+    AcDbObjectId& slot = tableSlot(core_, name);
+    AcDbObject* table = newTableFor(name);
+    if (table == nullptr) {
+      context_.warn(group_[0].line, "unknown table \"" + std::string(name) + "\" kept as read");
+      table = new KeptObject("TABLE");
+    }
+    if (!slot.isNull()) {
+      // A second TABLE of the same kind: its records join the first.
+      delete table;
+      currentTable_ = slot;
+      return;
+    }
+    // "2 NAME" is the table's own name, not a group of the object.
+    RawTag nameTag = group_[1];
+    group_.erase(group_.begin() + 1);
+    AcDbObjectId id = readObject(table, AcDbObjectId(), false);
+    group_.insert(group_.begin() + 1, nameTag);
+    if (id.isNull())
+      return;
+    if (AcDbSymbolTable::cast(id.stub()->object)) {
+      slot = id;
+      core_.tableOrder.push_back(id);
+    }
+    currentTable_ = id;
+    return;
+  }
+  if (type == "ENDTAB") {
+    currentTable_ = AcDbObjectId();
+    return;
+  }
+  auto* table = peekObject<AcDbSymbolTable>(currentTable_);
+  if (table == nullptr) {
+    context_.warn(group_[0].line, "table record " + std::string(type) + " outside a table, skipped");
+    return;
+  }
+  AcDbSymbolTableRecord* record = newRecordFor(table);
+  AcDbObjectId id = readObject(record, currentTable_, false);
+  auto* read = peekObject<AcDbSymbolTableRecord>(id);
+  if (read == nullptr)
+    return;
+  read->markOpened(AcDb::kForRead);
+  std::string name = read->name();
+  read->markClosed();
+  AcDbObjectId existing;
+  if (table->getAt(name.c_str(), existing, true) == Acad::eOk) {
+    auto* old = peekObject<AcDbSymbolTableRecord>(existing);
+    if (old != nullptr && old->isImplicit()) {
+      // Defined after it was first named: the definition is what counts.
+      table->removeRecordId(existing);
+    }
+  }
+  table->addRecordId(id, name);
+}
+
+AcDbObject* Reader::newEntityFor(std::string_view type) {
+  auto groupInt = [&](int code, long long fallback) {
+    for (std::size_t i = 1; i < group_.size(); ++i) {
+      long long v = 0;
+      if (group_[i].code == code && parseInteger(group_[i].value, v))
+        return v;
+    }
+    return fallback;
+  };
+  if (type == "POLYLINE") {
+    long long flags = groupInt(70, 0);
+    if ((flags & (8 | 16 | 64)) == 0)
+      if (AcRxClass* cls = findRxClassByDxfName("POLYLINE"))
+        if (AcDbObject* made = AcDbObject::cast(cls->create()))
+          return made;
+    auto* kept = new KeptEntity("POLYLINE");
+    kept->setComplex(true, "VERTEX");
+    return kept;
+  }
+  if (type == "DIMENSION") {
+    // The kind is in the low bits of group 70: linear and ordinate dimensions
+    // are modelled, every other kind keeps its own section as read.
+    long long kind = groupInt(70, 0) & 7;
+    const char* cls = kind == 0 ? "AcDbRotatedDimension" : kind == 6 ? "AcDbOrdinateDimension" : "KeptDimension";
+    if (AcRxClass* found = findRxClass(cls))
+      if (AcDbObject* made = AcDbObject::cast(found->create()))
+        return made;
+    return new KeptEntity("DIMENSION");
+  }
+  std::string name(type);
+  if (type == "INSERT" && findRxClassByDxfName("INSERT") == nullptr && groupInt(66, 0) != 0) {
+    auto* kept = new KeptEntity("INSERT");
+    kept->setComplex(true, "ATTRIB");
+    return kept;
+  }
+  if (AcRxClass* cls = findRxClassByDxfName(name.c_str()))
+    if (cls->isDerivedFrom(AcDbEntity::desc()))
+      if (AcDbObject* made = AcDbObject::cast(cls->create()))
+        return made;
+  return new KeptEntity(name);
+}
+
+void Reader::readEntityGroup(AcDbObjectId block) {
+  std::string_view type = group_[0].value;
+  if (!isR12Type(type))
+    allR12Types_ = false;
+  auto* complex = peekObject<AcDbEntity>(pendingComplex_);
+  if (complex != nullptr) {
+    ComplexEntity* parts = complex->asComplex();
+    if (type == "SEQEND" || type == parts->subentityType()) {
+      AcDbObject* sub = type == "SEQEND" ? static_cast<AcDbObject*>(new AcDbSequenceEnd)
+                                         : newEntityFor(type);
+      AcDbObjectId id = readObject(sub, pendingComplex_, true);
+      if (id.isNull())
+        return;
+      if (type == "SEQEND") {
+        parts->setSequenceEndId(id);
+        pendingComplex_ = AcDbObjectId();
+      } else {
+        parts->appendSubentityId(id);
+      }
+      return;
+    }
+    context_.warn(group_[0].line, "missing SEQEND before " + std::string(type) + ", read as if it were there");
+    pendingComplex_ = AcDbObjectId();
+  }
+  AcDbObject* entity = newEntityFor(type);
+  AcDbObjectId id = readObject(entity, block, true);
+  auto* read = peekObject<AcDbEntity>(id);
+  if (read == nullptr)
+    return;
+  AcDbObjectId owner = block;
+  if (section_ == "ENTITIES" && read->isInPaperSpace())
+    owner = core_.paperSpace.isNull() ? block : core_.paperSpace;
+  read->setOwnerId(owner);
+  if (auto* space = peekObject<AcDbBlockTableRecord>(owner))
+    space->addEntityId(id);
+  if (ComplexEntity* parts = read->asComplex(); parts && parts->hasSubentities())
+    pendingComplex_ = id;
+}
+
+void Reader::readBlocksGroup() {
+  std::string_view type = group_[0].value;
+  if (type == "BLOCK") {
+    std::string name;
+    for (std::size_t i = 1; i < group_.size(); ++i)
+      if (group_[i].code == 2) {
+        std::string scratch;
+        name = std::string(decoder_.decode(group_[i].value, scratch));
+        break;
+      }
+    AcDbObjectId record = implicitRecordId(db_.get(), core_.blockTable, name);
+    if (auto* r = peekObject<AcDbBlockTableRecord>(record))
+      r->setImplicit(false);
+    AcDbObjectId begin = readObject(new AcDbBlockBegin, record, true);
+    if (auto* r = peekObject<AcDbBlockTableRecord>(record))
+      r->setBlockBeginId(begin);
+    currentBlock_ = record;
+    return;
+  }
+  if (type == "ENDBLK") {
+    AcDbObjectId end = readObject(new AcDbBlockEnd, currentBlock_, true);
+    if (auto* r = peekObject<AcDbBlockTableRecord>(currentBlock_))
+      r->setBlockEndId(end);
+    currentBlock_ = AcDbObjectId();
+    return;
+  }
+  if (currentBlock_.isNull()) {
+    context_.warn(group_[0].line, std::string(type) + " outside a block definition, read into model space");
+    readEntityGroup(core_.modelSpace);
+    return;
+  }
+  readEntityGroup(currentBlock_);
+}
+
+void Reader::readObjectGroup() {
+  std::string type(group_[0].value);
+  AcDbObjectId id = readObject(new KeptObject(type), AcDbObjectId(), false);
+  if (!id.isNull())
+    core_.objects.push_back(id);
+}
+
+Result<std::unique_ptr<AcDbDatabase>> Reader::run() {
+  bool inSection = false;
+  while (source_.nextGroup(group_)) {
+    // Comments (999) may stand before any group; they are not kept.
+    std::size_t comments = 0;
+    while (comments < group_.size() && group_[comments].code == 999)
+      ++comments;
+    if (comments > 0)
+      group_.erase(group_.begin(), group_.begin() + static_cast<long>(comments));
+    if (group_.empty())
+      continue;
+    if (group_[0].code != 0) {
+      // Only comments come before the first 0 group.
+      bool onlyComments = true;
+      for (const RawTag& t : group_)
+        onlyComments = onlyComments && t.code == 999;
+      if (!onlyComments)
+        return failure(group_[0].line, "expected group code 0 (SECTION), found group code " +
+                                           std::to_string(group_[0].code));
+      continue;
+    }
+    std::string_view type = group_[0].value;
+    if (type == "EOF") {
+      sawEof_ = true;
+      break;
+    }
+    if (type == "SECTION") {
+      if (inSection)
+        context_.warn(group_[0].line, "missing ENDSEC before SECTION, read as if it were there");
+      if (group_.size() < 2 || group_[1].code != 2)
+        return failure(group_[0].line + 1, "expected group code 2 (the section name) after SECTION");
+      section_ = std::string(group_[1].value);
+      inSection = true;
+      core_.sectionOrder.push_back(section_);
+      if (section_ == "HEADER")
+        readHeaderVariables(2);
+      else if (section_ != "CLASSES" && section_ != "TABLES" && section_ != "BLOCKS" &&
+               section_ != "ENTITIES" && section_ != "OBJECTS") {
+        KeptFileSection kept{section_, {}};
+        for (std::size_t i = 2; i < group_.size(); ++i)
+          kept.groups.push_back({group_[i].code, std::string(group_[i].value)});
+        core_.keptSections.push_back(std::move(kept));
+      }
+      continue;
+    }
+    if (type == "ENDSEC") {
+      if (!inSection)
+        context_.warn(group_[0].line, "ENDSEC without SECTION, ignored");
+      if (group_.size() > 1) {
+        bool header = group_[1].code == 9;
+        context_.warn(group_[1].line, header ? "header variables outside the HEADER section, read as header variables"
+                                             : "groups outside any section, skipped");
+        if (header)
+          readHeaderVariables(1);
+      }
+      inSection = false;
+      section_.clear();
+      pendingComplex_ = AcDbObjectId();
+      continue;
+    }
+    if (!inSection) {
+      context_.warn(group_[0].line, std::string(type) + " outside any section, read as an entity");
+      section_ = "ENTITIES";
+      inSection = true;
+    }
+    if (section_ == "ENTITIES" && core_.modelSpace.isNull())
+      ensureStandardContent(*db_);
+    if (section_ == "CLASSES") {
+      if (type == "CLASS") readClass();
+    } else if (section_ == "TABLES") {
+      readTableGroup();
+    } else if (section_ == "BLOCKS") {
+      if (core_.modelSpace.isNull())
+        ensureStandardContent(*db_);
+      readBlocksGroup();
+    } else if (section_ == "ENTITIES") {
+      readEntityGroup(core_.modelSpace);
+    } else if (section_ == "OBJECTS") {
+      readObjectGroup();
+    } else if (!core_.keptSections.empty()) {
+      for (const RawTag& t : group_)
+        core_.keptSections.back().groups.push_back({t.code, std::string(t.value)});
+    }
+  }
+  if (source_.error())
+    return *source_.error();
+  if (!sawEof_)
+    context_.warn(0, "missing EOF at the end of the file, read as if it were there");
+  ensureStandardContent(*db_);
+  if (!core_.fileHadVersion)
+    core_.fileVersion = allR12Types_ && !sawMarkers_ ? AcDb::kDHL_1009 : AcDb::kDHL_1032;
+  return std::move(db_);
+}
+
+}  // namespace
+
+Result<std::unique_ptr<AcDbDatabase>> readDrawing(TagSource& source, const DxfReadOptions& options) {
+  Reader reader(source, options);
+  return reader.run();
+}
+
+}  // namespace zek::dxf

@@ -1,0 +1,265 @@
+// Writing a database as DXF: header, classes, tables, blocks, entities and
+// objects in the generation asked for.
+#include "dxf/dxf_writer.h"
+
+#include <cstring>
+#include <map>
+#include <strings.h>
+
+#include "db/database_core.h"
+#include "db/default_drawing.h"
+#include "db/kept_object.h"
+#include "dxf/dxf_out_filer.h"
+#include "dxf/text_codec.h"
+
+namespace zek::dxf {
+
+const char* acadverOf(AcDb::AcDbDwgVersion version) {
+  switch (version) {
+    case AcDb::kDHL_1009: return "AC1009";
+    case AcDb::kDHL_1015: return "AC1015";
+    case AcDb::kDHL_1018: return "AC1018";
+    default: return "AC1032";
+  }
+}
+
+AcDb::AcDbDwgVersion outputVersion(const AcDbDatabase& db, std::optional<DxfVersion> asked) {
+  if (asked) {
+    switch (*asked) {
+      case DxfVersion::R12: return AcDb::kDHL_1009;
+      case DxfVersion::R2000: return AcDb::kDHL_1015;
+      case DxfVersion::R2004: return AcDb::kDHL_1018;
+      case DxfVersion::R2018: return AcDb::kDHL_1032;
+    }
+  }
+  AcDb::AcDbDwgVersion read = db.originalFileVersion();
+  if (read <= AcDb::kDHL_1009) return AcDb::kDHL_1009;
+  if (read <= AcDb::kDHL_1018) return AcDb::kDHL_1018;
+  return AcDb::kDHL_1032;
+}
+
+namespace {
+
+bool isR12Type(const char* type) {
+  static const char* kTypes[] = {"LINE", "POINT", "CIRCLE", "ARC", "TRACE", "SOLID", "TEXT",
+                                 "SHAPE", "INSERT", "ATTDEF", "ATTRIB", "POLYLINE", "VERTEX",
+                                 "SEQEND", "3DFACE", "VIEWPORT", "DIMENSION"};
+  for (const char* t : kTypes)
+    if (strcmp(t, type) == 0)
+      return true;
+  return false;
+}
+
+class Writer {
+public:
+  Writer(AcDbDatabase& db, TagSink& sink, AcDb::AcDbDwgVersion version, std::vector<std::string>* notes)
+      : db_(db), core_(db.core()), sink_(sink), filer_(sink, &db, version), version_(version), notes_(notes) {}
+
+  void run();
+
+private:
+  bool r12() const { return version_ <= AcDb::kDHL_1009; }
+  void writeHeader();
+  void writeClasses();
+  void writeTables();
+  void writeBlocks();
+  void writeEntities();
+  void writeObjects();
+  void writeObject(const AcDbObject& object, const char* type);
+  void writeEntity(AcDbObjectId id);
+  void section(const char* name) {
+    sink_.writeRaw(0, "SECTION");
+    sink_.writeRaw(2, name);
+  }
+  void endSection() { sink_.writeRaw(0, "ENDSEC"); }
+
+  AcDbDatabase& db_;
+  DatabaseCore& core_;
+  TagSink& sink_;
+  DxfOutFiler filer_;
+  AcDb::AcDbDwgVersion version_;
+  std::vector<std::string>* notes_;
+  std::map<std::string, int> leftOut_;
+};
+
+void Writer::writeObject(const AcDbObject& object, const char* type) {
+  auto& o = const_cast<AcDbObject&>(object);
+  o.markOpened(AcDb::kForRead);
+  sink_.writeString(0, type);
+  filer_.start(object);
+  object.dxfOutFields(&filer_);
+  filer_.finish();
+  if (const ObjectExtras* e = object.extras(); e && !e->xdata.empty())
+    filer_.writeKept(e->xdata);
+  o.markClosed();
+}
+
+void Writer::writeEntity(AcDbObjectId id) {
+  auto* entity = peekObject<AcDbEntity>(id);
+  if (entity == nullptr || id.isErased())
+    return;
+  const char* type = entity->dxfTypeName();
+  if (r12() && !isR12Type(type)) {
+    ++leftOut_[type];
+    return;
+  }
+  writeObject(*entity, type);
+  const ComplexEntity* parts = entity->asComplex();
+  if (parts == nullptr || !parts->hasSubentities())
+    return;
+  for (AcDbObjectId sub : parts->subentityIds())
+    if (auto* s = peekObject<AcDbEntity>(sub); s && !sub.isErased())
+      writeObject(*s, s->dxfTypeName());
+  if (auto* end = peekObject<AcDbEntity>(parts->sequenceEndId()))
+    writeObject(*end, "SEQEND");
+  else
+    writeObject(AcDbSequenceEnd(), "SEQEND");
+}
+
+void Writer::writeHeader() {
+  section("HEADER");
+  sink_.writeRaw(9, "$ACADVER");
+  sink_.writeRaw(1, acadverOf(version_));
+  sink_.writeRaw(9, "$HANDSEED");
+  sink_.writeHandle(5, core_.nextHandle());
+  bool wroteCodePage = false;
+  for (const auto& variable : core_.header.variables()) {
+    if (variable.name == "$ACADVER" || variable.name == "$HANDSEED")
+      continue;
+    if (variable.name == "$DWGCODEPAGE")
+      wroteCodePage = true;
+    sink_.writeRaw(9, variable.name);
+    filer_.writeKept(variable.groups);
+  }
+  if (!wroteCodePage) {
+    sink_.writeRaw(9, "$DWGCODEPAGE");
+    sink_.writeRaw(3, "ANSI_1252");
+  }
+  endSection();
+}
+
+void Writer::writeClasses() {
+  if (r12())
+    return;
+  section("CLASSES");
+  for (const ClassRecord& c : core_.classes) {
+    sink_.writeRaw(0, "CLASS");
+    sink_.writeString(1, c.dxfName);
+    sink_.writeString(2, c.cppName);
+    sink_.writeString(3, c.appName);
+    sink_.writeInt(90, c.proxyFlags);
+    if (version_ >= AcDb::kDHL_1018)
+      sink_.writeInt(91, c.instanceCount);
+    sink_.writeInt(280, c.wasAProxy ? 1 : 0);
+    sink_.writeInt(281, c.isEntity ? 1 : 0);
+  }
+  endSection();
+}
+
+void Writer::writeTables() {
+  section("TABLES");
+  static const char* kOrder[] = {"VPORT", "LTYPE", "LAYER", "STYLE", "VIEW", "UCS", "APPID",
+                                 "DIMSTYLE", "BLOCK_RECORD"};
+  for (const char* name : kOrder) {
+    if (r12() && strcmp(name, "BLOCK_RECORD") == 0)
+      continue;
+    auto* table = peekObject<AcDbSymbolTable>(core_.tableByName(name));
+    if (table == nullptr)
+      continue;
+    sink_.writeRaw(0, "TABLE");
+    sink_.writeRaw(2, name);
+    table->markOpened(AcDb::kForRead);
+    filer_.start(*table);
+    table->dxfOutFields(&filer_);
+    filer_.finish();
+    table->markClosed();
+    for (AcDbObjectId id : table->recordIds()) {
+      auto* record = peekObject<AcDbSymbolTableRecord>(id);
+      if (record == nullptr || record->isImplicit() || id.isErased())
+        continue;
+      writeObject(*record, name);
+    }
+    sink_.writeRaw(0, "ENDTAB");
+  }
+  endSection();
+}
+
+void Writer::writeBlocks() {
+  section("BLOCKS");
+  auto* blocks = peekObject<AcDbBlockTable>(core_.blockTable);
+  for (AcDbObjectId id : blocks ? blocks->recordIds() : std::vector<AcDbObjectId>{}) {
+    auto* block = peekObject<AcDbBlockTableRecord>(id);
+    if (block == nullptr || block->isImplicit() || id.isErased())
+      continue;
+    if (auto* begin = peekObject<AcDbEntity>(block->blockBeginId()))
+      writeObject(*begin, "BLOCK");
+    if (id != core_.modelSpace && id != core_.paperSpace)
+      for (AcDbObjectId entity : block->entityIds())
+        writeEntity(entity);
+    if (auto* end = peekObject<AcDbEntity>(block->blockEndId()))
+      writeObject(*end, "ENDBLK");
+  }
+  endSection();
+}
+
+void Writer::writeEntities() {
+  section("ENTITIES");
+  for (AcDbObjectId space : {core_.modelSpace, core_.paperSpace})
+    if (auto* block = peekObject<AcDbBlockTableRecord>(space))
+      for (AcDbObjectId entity : block->entityIds())
+        writeEntity(entity);
+  endSection();
+}
+
+void Writer::writeObjects() {
+  if (r12())
+    return;
+  ensureStandardObjects(db_);
+  section("OBJECTS");
+  for (AcDbObjectId id : core_.objects)
+    if (auto* object = peekObject<AcDbObject>(id); object && !id.isErased())
+      writeObject(*object, object->dxfTypeName());
+  endSection();
+}
+
+void Writer::run() {
+  writeHeader();
+  writeClasses();
+  writeTables();
+  writeBlocks();
+  writeEntities();
+  writeObjects();
+  if (!r12())
+    for (const KeptFileSection& kept : core_.keptSections) {
+      if (kept.name == "ACDSDATA" && version_ < AcDb::kDHL_1027)
+        continue;
+      section(kept.name.c_str());
+      filer_.writeKept(kept.groups);
+      endSection();
+    }
+  sink_.writeRaw(0, "EOF");
+  if (notes_)
+    for (const auto& [type, count] : leftOut_)
+      notes_->push_back(std::to_string(count) + " " + type +
+                        " entities left out: R12 cannot hold them");
+}
+
+}  // namespace
+
+void writeDrawing(AcDbDatabase& db, TagSink& sink, AcDb::AcDbDwgVersion version,
+                  std::vector<std::string>* notes) {
+  TextEncoder encoder;
+  if (version >= AcDb::kDHL_1021) {
+    encoder.setUtf8();
+  } else {
+    std::optional<std::string> codePage = db.header().text("$DWGCODEPAGE");
+    if (!codePage || !encoder.setCodePage(*codePage))
+      (void)encoder.setCodePage("ANSI_1252");
+  }
+  sink.setEncoder(&encoder);
+  Writer writer(db, sink, version, notes);
+  writer.run();
+  sink.setEncoder(nullptr);
+}
+
+}  // namespace zek::dxf
