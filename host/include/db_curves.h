@@ -419,10 +419,8 @@ public:
 
   // Groups a file gave that are optional in the format, written back only
   // when read (or set).
-  enum OptionalGroup : unsigned {
-    kHasNormal = 1, kHasKnotTol = 2, kHasControlTol = 4, kHasFitTol = 8,
-    kHasStartTangent = 16, kHasEndTangent = 32,
-  };
+  static constexpr unsigned kHasNormal = 1, kHasKnotTol = 2, kHasControlTol = 4,
+                            kHasFitTol = 8, kHasStartTangent = 16, kHasEndTangent = 32;
 
 private:
   bool hasControlData() const { return !controlPoints_.empty(); }

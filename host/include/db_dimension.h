@@ -216,7 +216,6 @@ public:
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
 private:
   int kind_ = 1;

@@ -323,6 +323,9 @@ private:
   // The vertices on the curve as {OCS point, bulge}, read from the vertex
   // objects (opened for read and closed again).
   Acad::ErrorStatus collectVertices(std::vector<zek::PolylineVertex>& path) const;
+  // Runs a query (a callable taking the path of the vertices) on them.
+  template <typename Query>
+  Acad::ErrorStatus withPath(Query&& query) const;
   // Adds the held vertices (and a SEQEND) to the database the polyline is in.
   Acad::ErrorStatus addPendingVertices();
   Acad::ErrorStatus ensureSequenceEnd();

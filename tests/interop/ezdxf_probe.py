@@ -50,7 +50,7 @@ def scanTags(path):
     are upper case, as names compare without regard to case.
     """
     with open(path, "rb") as stream:
-        if stream.read(22).startswith(b"AutoCAD Binary DXF"):
+        if stream.read(22).startswith(b"AutoCAD Binary DXF"):  # the format's sentinel
             return None
         stream.seek(0)
         acadver = None

@@ -121,6 +121,9 @@ WARNING_CASES = [
 
 # (row, --stats text, model-space SPLINE count)
 STATS_CASES = [
+    ("zek's own layout",
+     "model space: 5 entities\n  LINE 4\n  SPLINE 1\npaper space: 0 entities\n"
+     "block *U1: 2 entities\n  SPLINE 2\nlayers: 1\n  0\nextents: 0,0 to 1,1\n", 1),
     ("indented rows", "model space:\n  LINE 4\n  SPLINE 1\nblocks:\n  SPLINE 7\n", 1),
     ("colon rows", "Model space (5 entities):\n  LINE: 4\n  SPLINE: 1\n", 1),
     ("count first", "model space\n  4 LINE\n  2 SPLINE\n", 2),

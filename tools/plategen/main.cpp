@@ -2,6 +2,7 @@
 // entities, or the sample plate.
 //   zek-plategen --entities N [--layers 20] [--seed S] -o FILE.dxf
 //   zek-plategen --sample -o FILE.dxf
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>

@@ -71,7 +71,8 @@ PlateContent plateContent(std::uint64_t seed, std::uint32_t budget) {
   std::vector<int> order(static_cast<std::size_t>(c.columns * c.rows));
   std::iota(order.begin(), order.end(), 0);
   for (std::size_t i = order.size(); i > 1; --i)
-    std::swap(order[i - 1], order[static_cast<std::size_t>(rng.uniform(0, static_cast<int>(i) - 1))]);
+    std::swap(order[i - 1],
+              order[static_cast<std::size_t>(rng.uniform(0, static_cast<int>(i) - 1))]);
   c.cellOf.assign(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(c.features.size()));
   return c;
 }

@@ -148,7 +148,8 @@ void expectHandlesSound(const std::string& text, const std::string& what) {
   }
   for (const Group& g : groups) {
     if (g.code == 330 && g.value != "0") {
-      EXPECT_TRUE(handles.count(hex(g.value))) << what << ": owner " << g.value << " not in the file";
+      EXPECT_TRUE(handles.count(hex(g.value)))
+          << what << ": owner " << g.value << " not in the file";
     }
   }
 }
@@ -177,15 +178,20 @@ TEST(PlateGenerator, EntitiesCarryHandleOwnerLayerAndSubclassMarkers) {
   for (int layerCount : {1, 20, 26}) {
     auto groups = groupsOf(plates(2000, layerCount, 5));
     std::set<std::string> layers;
-    for (const Entity& r : recordsOf(groups, "TABLES"))
+    std::string modelSpace;
+    for (const Entity& r : recordsOf(groups, "TABLES")) {
       if (r.type == "LAYER" && find(r, 2))
         layers.insert(find(r, 2)->value);
+      if (r.type == "BLOCK_RECORD" && find(r, 2) && find(r, 2)->value == "*Model_Space")
+        modelSpace = find(r, 5)->value;
+    }
+    ASSERT_FALSE(modelSpace.empty()) << "no *Model_Space block record";
     EXPECT_EQ(layers.size(), static_cast<std::size_t>(layerCount + 1)) << layerCount << " layers";
     for (const Entity& e : recordsOf(groups, "ENTITIES")) {
       ASSERT_GE(e.groups.size(), 4u) << e.type;
       EXPECT_EQ(e.groups[0].code, 5) << e.type << ": handle first";
       EXPECT_EQ(e.groups[1].code, 330) << e.type << ": owner second";
-      EXPECT_EQ(e.groups[1].value, "14") << e.type << ": owned by *Model_Space";
+      EXPECT_EQ(e.groups[1].value, modelSpace) << e.type << ": owned by *Model_Space";
       const Group* layer = find(e, 8);
       ASSERT_NE(layer, nullptr) << e.type;
       EXPECT_TRUE(layers.count(layer->value)) << e.type << " on unknown layer " << layer->value;
@@ -209,8 +215,11 @@ TEST(PlateGenerator, PolylinesHoldTheirVertexCountAndSlotBulges) {
     if (e.type != "LWPOLYLINE")
       continue;
     long said = find(e, 90) ? std::atol(find(e, 90)->value.c_str()) : -1;
-    long xs = std::count_if(e.groups.begin(), e.groups.end(), [](const Group& g) { return g.code == 10; });
-    long ys = std::count_if(e.groups.begin(), e.groups.end(), [](const Group& g) { return g.code == 20; });
+    auto count = [&](int code) {
+      return std::count_if(e.groups.begin(), e.groups.end(),
+                           [code](const Group& g) { return g.code == code; });
+    };
+    long xs = count(10), ys = count(20);
     EXPECT_EQ(said, xs) << "LWPOLYLINE " << e.groups[0].value;
     EXPECT_EQ(xs, ys) << "LWPOLYLINE " << e.groups[0].value;
     for (const Group& g : e.groups)
@@ -325,8 +334,9 @@ TEST(PlateGenerator, EzdxfAuditIsClean) {
     std::string path = dir + (isSample ? "plategen_sample.dxf" : "plategen_10k.dxf");
     auto s = isSample ? writeSamplePlateFile(path) : writePlatesFile({10000, 20, 1}, path);
     ASSERT_TRUE(s.has_value()) << path;
-    std::string command = "/usr/bin/python3 -c \"import ezdxf,sys; a=ezdxf.readfile(sys.argv[1]).audit(); "
-                          "print(len(a.errors), len(a.fixes))\" " + path;
+    std::string command =
+        "/usr/bin/python3 -c \"import ezdxf,sys; a=ezdxf.readfile(sys.argv[1]).audit(); "
+        "print(len(a.errors), len(a.fixes))\" " + path;
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     char line[64] = {};

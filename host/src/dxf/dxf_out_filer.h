@@ -59,8 +59,13 @@ public:
 
 private:
   bool isR12() const { return version_ <= AcDb::kDHL_1009; }
-  void flushSection(const std::string& marker, int occurrence);
+
+public:
+  // Whether the generation being written has a place for the group code.
   bool fitsGeneration(int code) const;
+
+private:
+  void flushSection(const std::string& marker, int occurrence);
 
   TagSink& sink_;
   AcDbDatabase* db_;

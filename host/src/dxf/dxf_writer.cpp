@@ -50,6 +50,16 @@ bool isR12Type(const char* type) {
   return false;
 }
 
+bool hasAcadXdata(const AcDbObject& object) {
+  const ObjectExtras* e = object.extras();
+  if (e == nullptr)
+    return false;
+  for (const KeptGroup& g : e->xdata)
+    if (g.code == 1001 && g.text == "ACAD")
+      return true;
+  return false;
+}
+
 class Writer {
 public:
   Writer(AcDbDatabase& db, TagSink& sink, AcDb::AcDbDwgVersion version, std::vector<std::string>* notes)
@@ -99,7 +109,10 @@ void Writer::writeEntity(AcDbObjectId id) {
   if (entity == nullptr || id.isErased())
     return;
   const char* type = entity->dxfTypeName();
-  if (r12() && !isR12Type(type)) {
+  // An R12 viewport keeps its settings in "ACAD" "MVIEW" extended data; one
+  // from a later file has them as groups R12 does not know.
+  bool viewportWithoutMview = strcmp(type, "VIEWPORT") == 0 && !hasAcadXdata(*entity);
+  if (r12() && (!isR12Type(type) || viewportWithoutMview)) {
     ++leftOut_[type];
     return;
   }
@@ -128,6 +141,13 @@ void Writer::writeHeader() {
       continue;
     if (variable.name == "$DWGCODEPAGE")
       wroteCodePage = true;
+    // A variable the generation cannot hold (R12 and $CELWEIGHT) is left out
+    // whole: a name without its value would break the header.
+    bool fits = !variable.groups.empty();
+    for (const KeptGroup& g : variable.groups)
+      fits = fits && filer_.fitsGeneration(g.code);
+    if (!fits)
+      continue;
     sink_.writeRaw(9, variable.name);
     filer_.writeKept(variable.groups);
   }
@@ -246,20 +266,76 @@ void Writer::run() {
 
 }  // namespace
 
+namespace {
+
+// Whether every symbol table name of the drawing survives the code page
+// without \U+ escapes (names with escapes are not read back by every program).
+bool codePageHoldsNames(DatabaseCore& core, const std::string& codePage) {
+  TextEncoder encoder;
+  if (!encoder.setCodePage(codePage))
+    return false;
+  std::string out;
+  for (AcDbObjectId tableId : core.tableOrder) {
+    auto* table = peekObject<AcDbSymbolTable>(tableId);
+    if (table == nullptr)
+      continue;
+    for (AcDbObjectId id : table->recordIds()) {
+      std::string name = recordNameOf(id);
+      out.clear();
+      encoder.encode(name, out);
+      if (out.find("\\U+") != std::string::npos && name.find("\\U+") == std::string::npos)
+        return false;
+    }
+  }
+  return true;
+}
+
+// The code page an R2004-or-older file is written in: the drawing's own,
+// unless its names need characters it lacks (a drawing read from a UTF-8
+// file), then the first common code page that holds them all.
+std::string outputCodePage(AcDbDatabase& db) {
+  std::string own = db.header().text("$DWGCODEPAGE").value_or("ANSI_1252");
+  if (codePageHoldsNames(db.core(), own))
+    return own;
+  for (const char* candidate : {"ANSI_936", "ANSI_932", "ANSI_949", "ANSI_950", "ANSI_1251",
+                                "ANSI_1250", "ANSI_1253", "ANSI_1254", "ANSI_1255", "ANSI_1256",
+                                "ANSI_1257", "ANSI_874"})
+    if (codePageHoldsNames(db.core(), candidate))
+      return candidate;
+  return own;
+}
+
+}  // namespace
+
 void writeDrawing(AcDbDatabase& db, TagSink& sink, AcDb::AcDbDwgVersion version,
                   std::vector<std::string>* notes) {
   TextEncoder encoder;
+  std::optional<std::string> ownCodePage = db.header().text("$DWGCODEPAGE");
   if (version >= AcDb::kDHL_1021) {
     encoder.setUtf8();
   } else {
-    std::optional<std::string> codePage = db.header().text("$DWGCODEPAGE");
-    if (!codePage || !encoder.setCodePage(*codePage))
-      (void)encoder.setCodePage("ANSI_1252");
+    std::string codePage = outputCodePage(db);
+    if (!encoder.setCodePage(codePage)) {
+      codePage = "ANSI_1252";
+      (void)encoder.setCodePage(codePage);
+    }
+    if (codePage != ownCodePage.value_or("ANSI_1252")) {
+      db.header().setText("$DWGCODEPAGE", 3, codePage);
+      if (notes)
+        notes->push_back("text written in code page " + codePage + ", which holds every name of the drawing");
+    }
   }
   sink.setEncoder(&encoder);
   Writer writer(db, sink, version, notes);
   writer.run();
   sink.setEncoder(nullptr);
+  // The drawing itself keeps its code page; only the file said otherwise.
+  if (version < AcDb::kDHL_1021) {
+    if (ownCodePage)
+      db.header().setText("$DWGCODEPAGE", 3, *ownCodePage);
+    else
+      db.header().remove("$DWGCODEPAGE");
+  }
 }
 
 }  // namespace zek::dxf

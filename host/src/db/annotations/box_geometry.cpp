@@ -72,4 +72,22 @@ bool quadCrossesWindow(const TextBox& box, const AcDbExtents& window) {
   return false;
 }
 
+bool segmentCrossesWindow(const AcGePoint3d& a, const AcGePoint3d& b, const AcDbExtents& window) {
+  if (!window.isValid())
+    return false;
+  const AcGePoint3d& lo = window.minPoint();
+  const AcGePoint3d& hi = window.maxPoint();
+  auto inside = [&](const AcGePoint3d& p) {
+    return p.x >= lo.x && p.x <= hi.x && p.y >= lo.y && p.y <= hi.y;
+  };
+  if (inside(a) || inside(b))
+    return true;
+  AcGePoint2d p = a.convert2d(), q = b.convert2d();
+  AcGePoint2d w[4] = {{lo.x, lo.y}, {hi.x, lo.y}, {hi.x, hi.y}, {lo.x, hi.y}};
+  for (int j = 0; j < 4; ++j)
+    if (segmentsMeet(p, q, w[j], w[(j + 1) % 4]))
+      return true;
+  return false;
+}
+
 }  // namespace zek

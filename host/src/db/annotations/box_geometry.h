@@ -16,4 +16,8 @@ namespace zek {
 // or an edge crossing the window's border.
 [[nodiscard]] bool quadCrossesWindow(const TextBox& box, const AcDbExtents& window);
 
+// Whether the segment, seen in the XY plane, shares a point with the window.
+[[nodiscard]] bool segmentCrossesWindow(const AcGePoint3d& a, const AcGePoint3d& b,
+                                        const AcDbExtents& window);
+
 }  // namespace zek

@@ -33,7 +33,8 @@ Acad::ErrorStatus AcDbMText::setNormal(const AcGeVector3d& normal) {
 
 AcGeVector3d AcDbMText::direction() const {
   assertReadEnabled();
-  AcGeVector3d inPlane = direction_ - normal_ * direction_.dotProduct(normal_.normal());
+  AcGeVector3d normal = normal_.normal();
+  AcGeVector3d inPlane = direction_ - normal * direction_.dotProduct(normal);
   if (inPlane.isZeroLength())
     return AcGeMatrix3d::planeToWorld(normal_) * AcGeVector3d::kXAxis;
   return inPlane.normal();

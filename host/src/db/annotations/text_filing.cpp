@@ -92,8 +92,9 @@ Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer) {
   es = readTextSection(filer, false);
   if (es != Acad::eOk)
     return es;
-  // R13 and later put the vertical mode into a second AcDbText section.
-  if (filer->dwgVersion() <= AcDb::kDHL_1009 || !filer->atSubclassData("AcDbText"))
+  // R13 and later put the vertical mode into a second AcDbText section (in
+  // a drawing without markers this pass sees what the first one left).
+  if (!filer->atSubclassData("AcDbText"))
     return filer->filerStatus();
   resbuf rb;
   while ((es = filer->readItem(&rb)) == Acad::eOk) {

@@ -72,3 +72,9 @@ void zek::registerCurveClasses() {
   AcDb2dVertex::rxInit();
   AcDb2dPolyline::rxInit();
 }
+
+namespace {
+// The classes register when the library loads, so that a drawing read before
+// anything asked for them still finds CIRCLE, LWPOLYLINE and the rest.
+[[maybe_unused]] const bool kCurveClassesRegistered = (zek::registerCurveClasses(), true);
+}  // namespace

@@ -106,8 +106,9 @@ void addEllipticArcExtents(AcDbExtents& box, const AcGePoint3d& centre,
 void addExtrusion(AcDbExtents& box, const AcGeVector3d& extrusion) {
   if (!box.isValid() || extrusion.isZeroLength())
     return;
-  box.addPoint(box.minPoint() + extrusion);
-  box.addPoint(box.maxPoint() + extrusion);
+  const AcGePoint3d low = box.minPoint(), high = box.maxPoint();
+  box.addPoint(low + extrusion);
+  box.addPoint(high + extrusion);
 }
 
 namespace {

@@ -137,7 +137,9 @@ Acad::ErrorStatus AcDbLine::getGeomExtents(AcDbExtents& extents) const {
   AcDbExtents box;
   box.addPoint(start_);
   box.addPoint(end_);
-  addExtrusion(box, normal_ * thickness_);
+  AcGeVector3d unit;
+  if (thickness_ != 0.0 && unitNormal(normal_, unit))
+    addExtrusion(box, unit * thickness_);  // a file's normal need not be a unit vector
   extents = box;
   return Acad::eOk;
 }

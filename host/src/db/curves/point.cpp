@@ -52,7 +52,9 @@ Acad::ErrorStatus AcDbPoint::getGeomExtents(AcDbExtents& extents) const {
   assertReadEnabled();
   AcDbExtents box;
   box.addPoint(position_);
-  addExtrusion(box, normal_ * thickness_);
+  AcGeVector3d unit;
+  if (thickness_ != 0.0 && unitNormal(normal_, unit))
+    addExtrusion(box, unit * thickness_);  // a file's normal need not be a unit vector
   extents = box;
   return Acad::eOk;
 }

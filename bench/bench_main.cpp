@@ -1,0 +1,224 @@
+// zek-bench: reading and writing speed and peak memory of our DXF filing and
+// of peer libraries on generated sheets of plates. Each measurement runs in a
+// child process of its own, so its peak memory is its own.
+//   zek-bench [--entities 100000,1000000] [--dir DIR] [--peers dime,dxflib,ezdxf]
+//             [--repeat N] [--seed S]
+//   zek-bench --mode MODE --file FILE [--out FILE]   one measurement (the child side)
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bench_modes.h"
+#include "bench_report.h"
+#include "child_process.h"
+#include "plate_generator.h"
+
+namespace zek::bench {
+
+namespace {
+
+constexpr std::uint64_t kEzdxfLimit = 100000;  // ezdxf is measured on files up to this size
+
+constexpr const char* kUsage =
+    "usage: zek-bench [--entities 100000,1000000] [--dir DIR] [--peers dime,dxflib,ezdxf]\n"
+    "                 [--repeat N] [--seed S]\n";
+
+struct Options {
+  std::vector<std::uint64_t> entities = {100000, 1000000};
+  std::string dir = "zek-bench-files";
+  std::set<std::string> peers = {"dime", "dxflib", "ezdxf"};
+  int repeat = 1;
+  std::uint64_t seed = 1;
+};
+
+std::vector<std::string_view> splitList(std::string_view text) {
+  std::vector<std::string_view> items;
+  while (!text.empty()) {
+    auto comma = text.find(',');
+    items.push_back(text.substr(0, comma));
+    if (comma == std::string_view::npos)
+      break;
+    text.remove_prefix(comma + 1);
+  }
+  return items;
+}
+
+bool parseNumber(std::string_view text, std::uint64_t& value) {
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+int usageError(const std::string& message) {
+  std::fprintf(stderr, "zek-bench: %s\n%s", message.c_str(), kUsage);
+  return 2;
+}
+
+// The child side: one mode, one result line on standard output.
+int runChildMode(int argc, char** argv) {
+  std::string mode, file, out;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    std::string_view arg = argv[i];
+    if (arg == "--mode")
+      mode = argv[i + 1];
+    else if (arg == "--file")
+      file = argv[i + 1];
+    else if (arg == "--out")
+      out = argv[i + 1];
+  }
+  ModeOutcome outcome = runMode(mode, file, out);
+  std::fputs(resultLine(outcome).c_str(), stdout);
+  return outcome.ok || mode == "zek-roundtrip" ? 0 : 1;
+}
+
+bool wanted(const ModeInfo& mode, const Options& options) {
+  std::string_view peer = mode.peer;
+  return peer == "baseline" || peer == "zek" || options.peers.count(std::string(peer));
+}
+
+Measurement measureOnce(const ModeInfo& mode, const std::string& self, const std::string& file,
+                        const std::string& out) {
+  Measurement m;
+  m.mode = &mode;
+  std::vector<std::string> argv =
+      std::string_view(mode.name) == "ezdxf-read"
+          ? ezdxfCommand(file)
+          : std::vector<std::string>{self, "--mode", mode.name, "--file", file, "--out", out};
+  ChildRun run = runChild(argv);
+  m.ran = run.started;
+  m.peakKilobytes = run.peakKilobytes;
+  auto outcome = parseResultLine(run.output);
+  if (outcome) {
+    m.outcome = *outcome;
+  } else {
+    m.outcome.note = "the child ended without a result (exit status " +
+                     std::to_string(run.exitStatus) + ")";
+  }
+  return m;
+}
+
+// Runs a mode `repeat` times: the fastest run counts, with the highest peak seen.
+Measurement measure(const ModeInfo& mode, const Options& options, const std::string& self,
+                    const std::string& file, std::uint64_t entities) {
+  Measurement skipped;
+  skipped.mode = &mode;
+  if (auto why = whyNotBuilt(mode.name)) {
+    skipped.outcome.note = *why;
+    return skipped;
+  }
+  if (std::string_view(mode.name) == "ezdxf-read") {
+    if (entities > kEzdxfLimit) {
+      skipped.outcome.note = "skipped: ezdxf runs on files of up to 100,000 entities";
+      return skipped;
+    }
+    if (access("/usr/bin/python3", X_OK) != 0) {
+      skipped.outcome.note = "skipped: /usr/bin/python3 not found";
+      return skipped;
+    }
+  }
+  std::string out = options.dir + "/out-" + mode.name + ".dxf";
+  Measurement best;
+  for (int i = 0; i < options.repeat; ++i) {
+    std::fprintf(stderr, "zek-bench: %s on %s (run %d of %d)\n", mode.name, file.c_str(), i + 1,
+                 options.repeat);
+    Measurement m = measureOnce(mode, self, file, out);
+    long peak = std::max(best.peakKilobytes, m.peakKilobytes);
+    if (i == 0 || (m.outcome.ok && (!best.outcome.ok || m.outcome.seconds < best.outcome.seconds)))
+      best = m;
+    best.peakKilobytes = peak;
+  }
+  std::error_code ignored;
+  std::filesystem::remove(out, ignored);
+  std::filesystem::path bak(out);
+  std::filesystem::remove(bak.replace_extension(".bak"), ignored);
+  return best;
+}
+
+int runBenchmarks(const Options& options) {
+  std::error_code ec;
+  std::filesystem::create_directories(options.dir, ec);
+  if (ec) {
+    std::fprintf(stderr, "zek-bench: %s: cannot make the folder: %s\n", options.dir.c_str(),
+                 ec.message().c_str());
+    return 1;
+  }
+  std::string self = selfPath();
+  for (std::uint64_t entities : options.entities) {
+    DrawingUnderTest d;
+    d.path = options.dir + "/plates-" + std::to_string(entities) + ".dxf";
+    std::fprintf(stderr, "zek-bench: writing %s\n", d.path.c_str());
+    auto summary = plategen::writePlatesFile({entities, 20, options.seed}, d.path);
+    if (!summary) {
+      std::fprintf(stderr, "zek-bench: %s: cannot write the file\n", d.path.c_str());
+      return 1;
+    }
+    d.entities = summary->entities;
+    d.bytes = summary->bytes;
+    std::vector<Measurement> rows;
+    for (const ModeInfo& mode : allModes())
+      if (wanted(mode, options))
+        rows.push_back(measure(mode, options, self, d.path, entities));
+    printReport(stdout, d, rows);
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int benchMain(int argc, char** argv) {
+  if (argc > 1 && std::string_view(argv[1]) == "--mode")
+    return runChildMode(argc, argv);
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (arg == "-h" || arg == "--help") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (i + 1 >= argc)
+      return usageError("unknown argument or missing value: \"" + std::string(arg) + "\"");
+    std::string_view value = argv[++i];
+    if (arg == "--entities") {
+      options.entities.clear();
+      for (std::string_view item : splitList(value)) {
+        std::uint64_t n = 0;
+        if (!parseNumber(item, n) || n == 0)
+          return usageError("--entities expects counts like 100000,1000000, found \"" +
+                            std::string(item) + "\"");
+        options.entities.push_back(n);
+      }
+    } else if (arg == "--dir") {
+      options.dir = value;
+    } else if (arg == "--peers") {
+      options.peers.clear();
+      for (std::string_view item : splitList(value)) {
+        if (item != "dime" && item != "dxflib" && item != "ezdxf" && !item.empty())
+          return usageError("--peers knows dime, dxflib and ezdxf, found \"" + std::string(item) +
+                            "\"");
+        options.peers.insert(std::string(item));
+      }
+    } else if (arg == "--repeat") {
+      std::uint64_t n = 0;
+      if (!parseNumber(value, n) || n == 0 || n > 100)
+        return usageError("--repeat expects 1 to 100, found \"" + std::string(value) + "\"");
+      options.repeat = static_cast<int>(n);
+    } else if (arg == "--seed") {
+      if (!parseNumber(value, options.seed))
+        return usageError("--seed expects a whole number, found \"" + std::string(value) + "\"");
+    } else {
+      return usageError("unknown argument \"" + std::string(arg) + "\"");
+    }
+  }
+  return runBenchmarks(options);
+}
+
+}  // namespace zek::bench
+
+int main(int argc, char** argv) { return zek::bench::benchMain(argc, argv); }
