@@ -83,6 +83,7 @@ public:
   // transformation the reference cannot hold (a shear or a scaling that is
   // not along the block's own axes).
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+  using AcDbEntity::getGripPoints;
   Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
                                   AcDbIntArray& geomIds) const override;
   Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,

@@ -63,34 +63,34 @@ public:
 
   // Parameters run from 0 at the start point to the length at the end point.
   bool isClosed() const override { return false; }
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
-  Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
+  [[nodiscard]] Acad::ErrorStatus getStartParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
                                       bool extend = false) const override;
-  Acad::ErrorStatus getArea(double& area) const override;
+  [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+  [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+  [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // Start, midpoint, end; moving the midpoint moves the line.
-  Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
                                   AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
-  Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
+  [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
                                      const AcGeVector3d& offset) override;
   bool crossesBox(const AcDbExtents& box) const override;
 
-  Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
-  Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
 private:
   AcGePoint3d start_;
@@ -134,37 +134,37 @@ public:
   // Parameters are angles from the OCS X axis, 0 to 2π.
   bool isClosed() const override { return true; }
   bool isPeriodic() const override { return true; }
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
-  Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
+  [[nodiscard]] Acad::ErrorStatus getStartParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
                                       bool extend = false) const override;
-  Acad::ErrorStatus getArea(double& area) const override;
+  [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+  [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   // Rotations, mirrorings, moves and uniform scalings; eNotApplicable for a
   // matrix that would turn the circle into an ellipse.
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+  [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // Centre, then the quadrant points at 0, π/2, π, 3π/2. Moving the centre
   // moves the circle; moving a quadrant point sets the radius.
-  Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
                                   AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
-  Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
+  [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
                                      const AcGeVector3d& offset) override;
   bool crossesBox(const AcDbExtents& box) const override;
 
-  Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
-  Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
 private:
   zek::CircleData data_;
@@ -199,35 +199,35 @@ public:
 
   // Parameters are angles: startAngle to endAngle (plus 2π when smaller).
   bool isClosed() const override { return false; }
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
-  Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
+  [[nodiscard]] Acad::ErrorStatus getStartParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
                                       bool extend = false) const override;
-  Acad::ErrorStatus getArea(double& area) const override;
+  [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+  [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+  [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // Start, midpoint, end, centre. The centre moves the arc; the others make
   // the arc through the three points with the moved one.
-  Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
                                   AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
-  Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
+  [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
                                      const AcGeVector3d& offset) override;
   bool crossesBox(const AcDbExtents& box) const override;
 
-  Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
-  Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
 private:
   zek::CircleData data_;
@@ -277,38 +277,38 @@ public:
 
   bool isClosed() const override;
   bool isPeriodic() const override { return isClosed(); }
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getStartParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
   // Lengths by adaptive Gauss–Legendre quadrature of the speed.
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
-  Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
+  [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
                                       bool extend = false) const override;
-  Acad::ErrorStatus getArea(double& area) const override;
+  [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+  [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   // Any affine matrix that keeps the plane a plane: the axes are found again
   // from the transformed conjugate diameters.
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+  [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // Centre, then the axis ends at parameters 0, π/2, π, 3π/2. Only the
   // centre moves (the ellipse with it).
-  Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
                                   AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
-  Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
+  [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
                                      const AcGeVector3d& offset) override;
   bool crossesBox(const AcDbExtents& box) const override;
 
-  Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
-  Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
 private:
   double sweep() const;
@@ -384,38 +384,38 @@ public:
   // of the fit points (0 to the sum of their distances).
   bool isClosed() const override;
   bool isPeriodic() const override;
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getStartParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
   // Lengths by adaptive Gauss–Legendre quadrature, knot span by knot span.
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
-  Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
+  [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
                                       bool extend = false) const override;
   // The area of a planar spline (with its closing chord), in its plane.
-  Acad::ErrorStatus getArea(double& area) const override;
+  [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
   // The box of the evaluated curve: samples in every knot span, each axis
   // extreme refined to well below 1e-6.
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+  [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+  [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // The control points (the fit points for a spline without control data).
-  Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
                                   AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
-  Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
+  [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
                                      const AcGeVector3d& offset) override;
   bool crossesBox(const AcDbExtents& box) const override;
 
-  Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
-  Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   // Groups a file gave that are optional in the format, written back only
   // when read (or set).
@@ -461,18 +461,18 @@ public:
   double ecsRotation() const;
   [[nodiscard]] Acad::ErrorStatus setEcsRotation(double rotation);
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
-  Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
+  [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+  [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
                                   AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
-  Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
+  [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
                                      const AcGeVector3d& offset) override;
 
-  Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
-  Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
 private:
   AcGePoint3d position_;

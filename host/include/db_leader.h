@@ -65,6 +65,7 @@ public:
 
   Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+  using AcDbEntity::getGripPoints;
   Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
                                   AcDbIntArray& geomIds) const override;
   Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,

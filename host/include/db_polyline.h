@@ -106,42 +106,42 @@ public:
   // is offered (eNotImplementedYet otherwise): this polyline stays as it is.
   [[nodiscard]] Acad::ErrorStatus convertTo(AcDb2dPolyline*& polyline, bool transferId = true) const;
 
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
-  Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getStartParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
   // The nearest point of the segments (extend is not applied to polylines).
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
                                       bool extend = false) const override;
   // The area inside the polyline closed by the segment back to its start,
   // bulges included.
-  Acad::ErrorStatus getArea(double& area) const override;
+  [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+  [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   // Moves the vertices in the polyline's plane; a mirroring turns every
   // bulge over. eNotApplicable for a matrix that would make arcs elliptic.
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+  [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // One grip per vertex, in world coordinates.
-  Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
                                   AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
-  Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
+  [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
                                      const AcGeVector3d& offset) override;
   // AcDbLine and AcDbArc entities, one per segment of non-zero length, with
   // this polyline's properties and thickness (widths are not kept).
-  Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const override;
+  [[nodiscard]] Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const override;
   bool crossesBox(const AcDbExtents& box) const override;
 
-  Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
-  Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
 private:
   bool hasVertex(unsigned int index) const { return index < vertices_.size(); }
@@ -163,8 +163,8 @@ private:
 class AcDbVertex : public AcDbEntity {
 public:
   ACRX_DECLARE_MEMBERS(AcDbVertex);
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 };
 
 // One vertex of a heavy 2D polyline: its OCS position, the widths and bulge
@@ -201,10 +201,10 @@ public:
   // Ours: the vertex flags as filed.
   Adesk::Int16 vertexFlags() const;
 
-  Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
-  Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   // Groups written only when the file had them or they were set.
   enum OptionalGroup : Adesk::UInt8 { kHasStartWidth = 1, kHasEndWidth = 2, kHasTangent = 4,
@@ -273,43 +273,43 @@ public:
   // Ours: the polyline flags as filed (group 70).
   Adesk::Int16 polylineFlags() const;
 
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
-  Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
+  [[nodiscard]] Acad::ErrorStatus getStartParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndParam(double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
                                       bool extend = false) const override;
-  Acad::ErrorStatus getArea(double& area) const override;
+  [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+  [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   // Opens every vertex for write and moves it in the plane; a mirroring
   // turns the bulges over. eNotApplicable for a matrix that would make arcs
   // elliptic.
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
-  Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
+  [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
                                   AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
-  Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
+  [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
                                      const AcGeVector3d& offset) override;
-  Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const override;
+  [[nodiscard]] Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const override;
   bool crossesBox(const AcDbExtents& box) const override;
 
-  Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
-  Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
+  [[nodiscard]] Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  [[nodiscard]] Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   // Entity and object sides of the head.
   zek::ComplexEntity* asComplex() override { return this; }
   void ownedObjectIds(std::vector<AcDbObjectId>& owned) const override;
   // Adding the polyline to a database adds the vertices it holds.
-  Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
+  [[nodiscard]] Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
 
   // zek::ComplexEntity
   const char* subentityType() const override { return "VERTEX"; }
@@ -322,13 +322,13 @@ public:
 private:
   // The vertices on the curve as {OCS point, bulge}, read from the vertex
   // objects (opened for read and closed again).
-  Acad::ErrorStatus collectVertices(std::vector<zek::PolylineVertex>& path) const;
+  [[nodiscard]] Acad::ErrorStatus collectVertices(std::vector<zek::PolylineVertex>& path) const;
   // Runs a query (a callable taking the path of the vertices) on them.
   template <typename Query>
-  Acad::ErrorStatus withPath(Query&& query) const;
+  [[nodiscard]] Acad::ErrorStatus withPath(Query&& query) const;
   // Adds the held vertices (and a SEQEND) to the database the polyline is in.
-  Acad::ErrorStatus addPendingVertices();
-  Acad::ErrorStatus ensureSequenceEnd();
+  [[nodiscard]] Acad::ErrorStatus addPendingVertices();
+  [[nodiscard]] Acad::ErrorStatus ensureSequenceEnd();
 
   std::vector<AcDbObjectId> vertices_;
   std::vector<std::unique_ptr<AcDb2dVertex>> pending_;

@@ -441,7 +441,15 @@ void Reader::readBlocksGroup() {
 
 void Reader::readObjectGroup() {
   std::string type(group_[0].value);
-  AcDbObjectId id = readObject(new KeptObject(type), AcDbObjectId(), false);
+  // Objects of classes an application registered read themselves; the rest
+  // are kept as read.
+  AcDbObject* object = nullptr;
+  if (AcRxClass* cls = findRxClassByDxfName(type.c_str()); cls && cls->isCustom() &&
+                                                          !cls->isDerivedFrom(AcDbEntity::desc()))
+    object = AcDbObject::cast(cls->create());
+  if (object == nullptr)
+    object = new KeptObject(type);
+  AcDbObjectId id = readObject(object, AcDbObjectId(), false);
   if (!id.isNull())
     core_.objects.push_back(id);
 }

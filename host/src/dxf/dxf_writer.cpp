@@ -71,6 +71,7 @@ private:
   bool r12() const { return version_ <= AcDb::kDHL_1009; }
   void writeHeader();
   void writeClasses();
+  std::vector<ClassRecord> classRecords() const;
   void writeTables();
   void writeBlocks();
   void writeEntities();
@@ -158,11 +159,44 @@ void Writer::writeHeader() {
   endSection();
 }
 
+// The CLASSES records: those read with the drawing, and one for every class
+// registered at run time that has objects here (application name as the
+// class's callback gives it for the generation written).
+std::vector<ClassRecord> Writer::classRecords() const {
+  std::vector<ClassRecord> records = core_.classes;
+  for (AcRxClass* cls : customRxClasses()) {
+    int count = 0;
+    core_.forEachStub([&](const ObjectStub& stub) {
+      if (stub.object != nullptr && !stub.erased && stub.object->isA() == cls)
+        ++count;
+    });
+    if (count == 0)
+      continue;
+    char* appName = const_cast<char*>(cls->appName());
+    if (AppNameChangeFuncPtr change = cls->appNameCallbackPtr())
+      change(cls, appName, version_);
+    ClassRecord* record = nullptr;
+    for (ClassRecord& r : records)
+      if (r.dxfName == cls->dxfName())
+        record = &r;
+    if (record == nullptr)
+      record = &records.emplace_back();
+    record->dxfName = cls->dxfName();
+    record->cppName = cls->name();
+    record->appName = appName ? appName : "";
+    record->proxyFlags = cls->proxyFlags();
+    record->instanceCount = count;
+    record->wasAProxy = false;
+    record->isEntity = cls->isDerivedFrom(AcDbEntity::desc());
+  }
+  return records;
+}
+
 void Writer::writeClasses() {
   if (r12())
     return;
   section("CLASSES");
-  for (const ClassRecord& c : core_.classes) {
+  for (const ClassRecord& c : classRecords()) {
     sink_.writeRaw(0, "CLASS");
     sink_.writeString(1, c.dxfName);
     sink_.writeString(2, c.cppName);

@@ -97,6 +97,25 @@ TEST(TextAlignment, ANewAlignmentKeepsTheTextWhereItStarts) {
   expectPoint(text.alignmentPoint(), {5, 5, 0}, "alignment point");
 }
 
+TEST(TextGrips, TheGoverningPointMovesTheText) {
+  struct Case { const char* name; AcDb::TextHorzMode h; int grips; AcGePoint3d position, alignment; };
+  // Moving grip 0 by (1,2): Left and Center texts move whole; Fit moves its start only.
+  const Case cases[] = {
+      {"left: the insertion point", AcDb::kTextLeft, 1, {1, 2, 0}, {101, 52, 0}},
+      {"center: the alignment point", AcDb::kTextCenter, 1, {1, 2, 0}, {101, 52, 0}},
+      {"fit: both ends, the start moves alone", AcDb::kTextFit, 2, {1, 2, 0}, {100, 50, 0}},
+  };
+  for (const Case& c : cases) {
+    auto text = m10(c.h, AcDb::kTextBase);
+    AcGePoint3dArray grips;
+    ASSERT_EQ(text->getGripPoints(grips), Acad::eOk) << c.name;
+    EXPECT_EQ(grips.length(), c.grips) << c.name;
+    ASSERT_EQ(text->moveGripPointsAt(AcDbIntArray{0}, AcGeVector3d(1, 2, 0)), Acad::eOk) << c.name;
+    expectPoint(text->position(), c.position, c.name);
+    expectPoint(text->alignmentPoint(), c.alignment, c.name);
+  }
+}
+
 TEST(TextSetters, RefuseWhatCannotBeShown) {
   AcDbText text;
   EXPECT_EQ(text.setHeight(0.0), Acad::eInvalidInput) << "zero height";
