@@ -68,23 +68,27 @@ public:
   [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point,
+                                                  double& param) const override;
   [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point,
+                                                 double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
-                                      bool extend = false) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint,
+                                                    AcGePoint3d& pointOnCurve,
+                                                    bool extend = false) const override;
   [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
   [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // Start, midpoint, end; moving the midpoint moves the line.
-  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
-                                  AcDbIntArray& geomIds) const override;
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints,
+                                                AcDbIntArray& osnapModes,
+                                                AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
   [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
-                                     const AcGeVector3d& offset) override;
+                                                   const AcGeVector3d& offset) override;
   bool crossesBox(const AcDbExtents& box) const override;
 
   [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
@@ -139,13 +143,16 @@ public:
   [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point,
+                                                  double& param) const override;
   [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point,
+                                                 double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
-                                      bool extend = false) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint,
+                                                    AcGePoint3d& pointOnCurve,
+                                                    bool extend = false) const override;
   [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
   [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
@@ -154,11 +161,12 @@ public:
   [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // Centre, then the quadrant points at 0, π/2, π, 3π/2. Moving the centre
   // moves the circle; moving a quadrant point sets the radius.
-  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
-                                  AcDbIntArray& geomIds) const override;
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints,
+                                                AcDbIntArray& osnapModes,
+                                                AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
   [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
-                                     const AcGeVector3d& offset) override;
+                                                   const AcGeVector3d& offset) override;
   bool crossesBox(const AcDbExtents& box) const override;
 
   [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
@@ -204,24 +212,28 @@ public:
   [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point,
+                                                  double& param) const override;
   [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point,
+                                                 double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
-                                      bool extend = false) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint,
+                                                    AcGePoint3d& pointOnCurve,
+                                                    bool extend = false) const override;
   [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
   [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // Start, midpoint, end, centre. The centre moves the arc; the others make
   // the arc through the three points with the moved one.
-  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
-                                  AcDbIntArray& geomIds) const override;
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints,
+                                                AcDbIntArray& osnapModes,
+                                                AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
   [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
-                                     const AcGeVector3d& offset) override;
+                                                   const AcGeVector3d& offset) override;
   bool crossesBox(const AcDbExtents& box) const override;
 
   [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
@@ -282,14 +294,17 @@ public:
   [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point,
+                                                  double& param) const override;
   // Lengths by adaptive Gauss–Legendre quadrature of the speed.
   [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point,
+                                                 double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
-                                      bool extend = false) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint,
+                                                    AcGePoint3d& pointOnCurve,
+                                                    bool extend = false) const override;
   [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
   [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
@@ -298,11 +313,12 @@ public:
   [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // Centre, then the axis ends at parameters 0, π/2, π, 3π/2. Only the
   // centre moves (the ellipse with it).
-  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
-                                  AcDbIntArray& geomIds) const override;
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints,
+                                                AcDbIntArray& osnapModes,
+                                                AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
   [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
-                                     const AcGeVector3d& offset) override;
+                                                   const AcGeVector3d& offset) override;
   bool crossesBox(const AcDbExtents& box) const override;
 
   [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
@@ -389,14 +405,17 @@ public:
   [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point,
+                                                  double& param) const override;
   // Lengths by adaptive Gauss–Legendre quadrature, knot span by knot span.
   [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point,
+                                                 double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
-                                      bool extend = false) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint,
+                                                    AcGePoint3d& pointOnCurve,
+                                                    bool extend = false) const override;
   // The area of a planar spline (with its closing chord), in its plane.
   [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
@@ -405,11 +424,12 @@ public:
   [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // The control points (the fit points for a spline without control data).
-  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
-                                  AcDbIntArray& geomIds) const override;
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints,
+                                                AcDbIntArray& osnapModes,
+                                                AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
   [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
-                                     const AcGeVector3d& offset) override;
+                                                   const AcGeVector3d& offset) override;
   bool crossesBox(const AcDbExtents& box) const override;
 
   [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
@@ -463,11 +483,12 @@ public:
 
   [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
-  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
-                                  AcDbIntArray& geomIds) const override;
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints,
+                                                AcDbIntArray& osnapModes,
+                                                AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
   [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
-                                     const AcGeVector3d& offset) override;
+                                                   const AcGeVector3d& offset) override;
 
   [[nodiscard]] Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   [[nodiscard]] Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;

@@ -88,9 +88,15 @@ public:
   double linetypeScale() const { assertReadEnabled(); return linetypeScale_; }
   Acad::ErrorStatus setLinetypeScale(double scale, bool doSubents = true);
 
-  AcDb::LineWeight lineWeight() const { assertReadEnabled(); return lineWeight_; }
+  AcDb::LineWeight lineWeight() const {
+    assertReadEnabled();
+    return static_cast<AcDb::LineWeight>(lineWeight_);
+  }
   Acad::ErrorStatus setLineWeight(AcDb::LineWeight weight, bool doSubents = true);
-  AcDb::Visibility visibility() const { assertReadEnabled(); return visibility_; }
+  AcDb::Visibility visibility() const {
+    assertReadEnabled();
+    return static_cast<AcDb::Visibility>(visibility_);
+  }
   Acad::ErrorStatus setVisibility(AcDb::Visibility visibility, bool doSubents = true);
   // Paper-space entities of DXF files (group 67).
   bool isInPaperSpace() const { return paperSpace_; }
@@ -135,8 +141,9 @@ private:
   AcDbObjectId linetype_;
   double linetypeScale_ = 1.0;
   AcCmColor color_;
-  AcDb::LineWeight lineWeight_ = AcDb::kLnWtByLayer;
-  AcDb::Visibility visibility_ = AcDb::kVisible;
+  // Small fields packed: a drawing holds hundreds of thousands of entities.
+  Adesk::Int16 lineWeight_ = AcDb::kLnWtByLayer;
+  Adesk::UInt8 visibility_ = AcDb::kVisible;
   bool paperSpace_ = false;
 };
 

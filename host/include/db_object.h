@@ -53,6 +53,10 @@ public:
   ~AcDbObject() override;
   AcDbObject(const AcDbObject&) = delete;
   AcDbObject& operator=(const AcDbObject&) = delete;
+  // Objects come from the host's object pool (cells of equal size, no
+  // per-object allocator overhead); delete gives the cell back.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* p, std::size_t size);
 
   AcDbObjectId objectId() const { return AcDbObjectId(stub_); }
   AcDbObjectId ownerId() const { return owner_; }
@@ -70,8 +74,9 @@ public:
   void assertReadEnabled() const;
   void assertWriteEnabled() const;
 
-  // Open/close protocol: close() ends this opening (a new object not yet in a
-  // database is deleted by close()).
+  // Open/close protocol: close() ends this opening and commits. An object not
+  // in a database is not open: close() does nothing to it and answers eOk (its
+  // owner, a std::unique_ptr or a polyline holding vertices, deletes it).
   Acad::ErrorStatus close();
   // A reader becomes the writer when it is the only reader.
   Acad::ErrorStatus upgradeOpen();

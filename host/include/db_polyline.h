@@ -104,21 +104,25 @@ public:
   // A new heavy polyline with the same geometry and properties, its vertices
   // held by it until it is appended to a database. Only transferId = false
   // is offered (eNotImplementedYet otherwise): this polyline stays as it is.
-  [[nodiscard]] Acad::ErrorStatus convertTo(AcDb2dPolyline*& polyline, bool transferId = true) const;
+  [[nodiscard]] Acad::ErrorStatus convertTo(AcDb2dPolyline*& polyline,
+                                            bool transferId = true) const;
 
   [[nodiscard]] Acad::ErrorStatus getStartParam(double& param) const override;
   [[nodiscard]] Acad::ErrorStatus getEndParam(double& param) const override;
   [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point,
+                                                  double& param) const override;
   [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point,
+                                                 double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
   // The nearest point of the segments (extend is not applied to polylines).
-  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
-                                      bool extend = false) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint,
+                                                    AcGePoint3d& pointOnCurve,
+                                                    bool extend = false) const override;
   // The area inside the polyline closed by the segment back to its start,
   // bulges included.
   [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
@@ -128,11 +132,12 @@ public:
   // bulge over. eNotApplicable for a matrix that would make arcs elliptic.
   [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   // One grip per vertex, in world coordinates.
-  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
-                                  AcDbIntArray& geomIds) const override;
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints,
+                                                AcDbIntArray& osnapModes,
+                                                AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
   [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
-                                     const AcGeVector3d& offset) override;
+                                                   const AcGeVector3d& offset) override;
   // AcDbLine and AcDbArc entities, one per segment of non-zero length, with
   // this polyline's properties and thickness (widths are not kept).
   [[nodiscard]] Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const override;
@@ -278,13 +283,16 @@ public:
   [[nodiscard]] Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
+  [[nodiscard]] Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point,
+                                                  double& param) const override;
   [[nodiscard]] Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point, double& dist) const override;
+  [[nodiscard]] Acad::ErrorStatus getDistAtPoint(const AcGePoint3d& point,
+                                                 double& dist) const override;
   [[nodiscard]] Acad::ErrorStatus getPointAtDist(double dist, AcGePoint3d& point) const override;
-  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint, AcGePoint3d& pointOnCurve,
-                                      bool extend = false) const override;
+  [[nodiscard]] Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPoint,
+                                                    AcGePoint3d& pointOnCurve,
+                                                    bool extend = false) const override;
   [[nodiscard]] Acad::ErrorStatus getArea(double& area) const override;
 
   [[nodiscard]] Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
@@ -292,11 +300,12 @@ public:
   // turns the bulges over. eNotApplicable for a matrix that would make arcs
   // elliptic.
   [[nodiscard]] Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
-  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints, AcDbIntArray& osnapModes,
-                                  AcDbIntArray& geomIds) const override;
+  [[nodiscard]] Acad::ErrorStatus getGripPoints(AcGePoint3dArray& gripPoints,
+                                                AcDbIntArray& osnapModes,
+                                                AcDbIntArray& geomIds) const override;
   using AcDbEntity::getGripPoints;
   [[nodiscard]] Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices,
-                                     const AcGeVector3d& offset) override;
+                                                   const AcGeVector3d& offset) override;
   [[nodiscard]] Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const override;
   bool crossesBox(const AcDbExtents& box) const override;
 

@@ -106,7 +106,6 @@ private:
 
   AcGePoint3d position_;        // OCS, as filed
   AcGePoint3d alignmentPoint_;  // OCS, as filed
-  bool hasAlignmentPoint_ = false;
   AcGeVector3d normal_ = AcGeVector3d::kZAxis;
   double thickness_ = 0.0;
   double height_ = 0.0;
@@ -114,6 +113,7 @@ private:
   double widthFactor_ = 1.0;
   double oblique_ = 0.0;
   Adesk::Int16 generation_ = 0;
+  bool hasAlignmentPoint_ = false;
   AcDb::TextHorzMode horizontalMode_ = AcDb::kTextLeft;
   AcDb::TextVertMode verticalMode_ = AcDb::kTextBase;
   std::string text_;

@@ -232,9 +232,30 @@ AcDbBlockTableRecordIterator::AcDbBlockTableRecordIterator(const std::vector<AcD
                                                            bool skipDeleted)
     : ids_(ids), skipDeleted_(skipDeleted) {}
 
+namespace {
+// Entities the iterator does not show: ids without an object, erased ones
+// while skipping them.
+bool isHidden(AcDbObjectId id, bool skipDeleted) {
+  return id.stub() == nullptr || id.stub()->object == nullptr || (skipDeleted && id.isErased());
+}
+
+// The last shown position before `before`, or ids.size() when there is none.
+std::size_t previousShown(const std::vector<AcDbObjectId>& ids, std::size_t before,
+                          bool skipDeleted) {
+  while (before > 0)
+    if (!isHidden(ids[--before], skipDeleted))
+      return before;
+  return ids.size();
+}
+}  // namespace
+
 void AcDbBlockTableRecordIterator::start(bool atBeginning, bool skipDeleted) {
   skipDeleted_ = skipDeleted;
-  position_ = atBeginning ? 0 : (ids_.empty() ? 0 : ids_.size() - 1);
+  if (!atBeginning) {
+    position_ = previousShown(ids_, ids_.size(), skipDeleted_);
+    return;
+  }
+  position_ = 0;
   skipErased();
 }
 
@@ -244,13 +265,17 @@ void AcDbBlockTableRecordIterator::step(bool forward, bool skipDeleted) {
   skipDeleted_ = skipDeleted;
   if (done())
     return;
-  position_ = forward ? position_ + 1 : (position_ == 0 ? ids_.size() : position_ - 1);
+  if (!forward) {
+    position_ = previousShown(ids_, position_, skipDeleted_);
+    return;
+  }
+  ++position_;
   skipErased();
 }
 
+// Moves forwards to the next shown entity.
 void AcDbBlockTableRecordIterator::skipErased() {
-  while (!done() && (ids_[position_].stub() == nullptr || ids_[position_].stub()->object == nullptr ||
-                     (skipDeleted_ && ids_[position_].isErased())))
+  while (!done() && isHidden(ids_[position_], skipDeleted_))
     ++position_;
 }
 

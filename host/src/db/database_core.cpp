@@ -17,18 +17,62 @@ DatabaseCore::~DatabaseCore() {
   }
 }
 
+ObjectStub** DatabaseCore::slotFor(std::uint64_t handle, bool grow) {
+  if (handle < denseByHandle_.size())
+    return &denseByHandle_[handle];
+  // Grow the dense index while the handle is near the ones already held.
+  constexpr std::uint64_t kSlack = 1u << 16;
+  if (grow && handle < 2 * static_cast<std::uint64_t>(denseByHandle_.size()) + kSlack) {
+    std::size_t size = static_cast<std::size_t>(handle) + 1;
+    if (size > denseByHandle_.capacity())
+      denseByHandle_.reserve(std::max<std::size_t>(size, denseByHandle_.capacity() * 3 / 2 + 1024));
+    denseByHandle_.resize(size, nullptr);
+    return &denseByHandle_[handle];
+  }
+  return nullptr;
+}
+
+void DatabaseCore::settleProvisionalHandles() {
+  provisional_ = false;
+  for (ObjectStub* stub : provisionalStubs_) {
+    sparseByHandle_.erase(stub->handle);
+    std::uint64_t handle = handseed_++;
+    stub->handle = handle;
+    if (ObjectStub** slot = slotFor(handle, true); slot != nullptr)
+      *slot = stub;
+    else
+      sparseByHandle_.emplace(handle, stub);
+  }
+  provisionalStubs_.clear();
+}
+
+void DatabaseCore::expectHandles(std::uint64_t seed) {
+  constexpr std::uint64_t kMostExpected = 1u << 26;  // a damaged seed must not eat the memory
+  if (seed < kMostExpected && seed + 1 > denseByHandle_.capacity())
+    denseByHandle_.reserve(static_cast<std::size_t>(seed) + 1);
+}
+
 ObjectStub* DatabaseCore::stubForHandle(std::uint64_t handle, bool create) {
   if (handle == 0)
     return nullptr;
-  auto found = byHandle_.find(handle);
-  if (found != byHandle_.end())
-    return found->second;
+  ObjectStub** slot = slotFor(handle, create);
+  if (slot != nullptr && *slot != nullptr)
+    return *slot;
+  if (!sparseByHandle_.empty()) {
+    // A far-off handle stays in the map even once the dense index has grown past it.
+    auto found = sparseByHandle_.find(handle);
+    if (found != sparseByHandle_.end())
+      return found->second;
+  }
   if (!create)
     return nullptr;
   ObjectStub& stub = stubs_.emplace_back();
   stub.database = db_;
   stub.handle = handle;
-  byHandle_.emplace(handle, &stub);
+  if (slot != nullptr)
+    *slot = &stub;
+  else
+    sparseByHandle_.emplace(handle, &stub);
   reserveHandle(handle);
   return &stub;
 }
@@ -38,9 +82,14 @@ Acad::ErrorStatus DatabaseCore::addObject(AcDbObject* object, AcDbObjectId owner
   id.setNull();
   if (object == nullptr)
     return Acad::eNullObjectPointer;
-  if (handle == 0)
-    handle = handseed_;
+  bool provisional = false;
+  if (handle == 0) {
+    provisional = provisional_;
+    handle = provisional ? nextProvisional_++ : handseed_;
+  }
   ObjectStub* stub = stubForHandle(handle, true);
+  if (provisional)
+    provisionalStubs_.push_back(stub);
   if (stub->object != nullptr)
     return Acad::eHandleInUse;
   stub->object = object;

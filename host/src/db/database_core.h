@@ -57,9 +57,19 @@ public:
   void replaceObject(ObjectStub* stub, AcDbObject* object);
   std::uint64_t nextHandle() const { return handseed_; }
   void reserveHandle(std::uint64_t handle) {
-    if (handle >= handseed_) handseed_ = handle + 1;
+    if (handle >= handseed_ && handle < kProvisionalBase) handseed_ = handle + 1;
   }
+  // While a file is read, objects the host adds on its own (standard tables
+  // of a file without them, objects without a handle) take provisional
+  // handles far above any file's, so they never take a handle the file uses
+  // later; settling gives them real handles above every handle of the file.
+  void beginProvisionalHandles() { provisional_ = true; }
+  void settleProvisionalHandles();
+  static constexpr std::uint64_t kProvisionalBase = std::uint64_t(1) << 62;
   std::size_t objectCount() const { return objectCount_; }
+  // Makes room for handles up to `seed` (a file's $HANDSEED), so reading a
+  // large drawing does not grow the handle index step by step.
+  void expectHandles(std::uint64_t seed);
   // Every stub in creation order (objects, empty references included).
   template <typename F>
   void forEachStub(F&& f) const {
@@ -106,9 +116,17 @@ public:
 
 private:
   AcDbDatabase* db_;
+  // Handles are mostly small and dense: a vector indexed by handle holds
+  // them (8 bytes a handle, no node per object); the few far-off handles of
+  // some files go into the map.
+  ObjectStub** slotFor(std::uint64_t handle, bool grow);
   std::deque<ObjectStub> stubs_;
-  std::unordered_map<std::uint64_t, ObjectStub*> byHandle_;
+  std::vector<ObjectStub*> denseByHandle_;
+  std::unordered_map<std::uint64_t, ObjectStub*> sparseByHandle_;
   std::uint64_t handseed_ = 1;
+  bool provisional_ = false;
+  std::uint64_t nextProvisional_ = kProvisionalBase;
+  std::vector<ObjectStub*> provisionalStubs_;
   std::size_t objectCount_ = 0;
 };
 

@@ -69,6 +69,13 @@ Acad::ErrorStatus cloneOne(zek::DatabaseCore& core, AcDbObjectId source, AcDbObj
     delete copy;
     return es;
   }
+  // The copy starts without the original's extension dictionary and
+  // reactors: sharing them would let a change to one reach the other.
+  if (zek::ObjectExtras* extras = copy->extras()) {
+    extras->extensionDictionary = AcDbObjectId();
+    extras->reactors.clear();
+    copy->dropEmptyExtras();
+  }
   AcDbObjectId copyId;
   es = core.addObject(copy, owner, copyId);
   if (es != Acad::eOk) {

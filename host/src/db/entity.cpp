@@ -115,13 +115,13 @@ Acad::ErrorStatus AcDbEntity::setLinetypeScale(double scale, bool) {
 
 Acad::ErrorStatus AcDbEntity::setLineWeight(AcDb::LineWeight weight, bool) {
   assertWriteEnabled();
-  lineWeight_ = weight;
+  lineWeight_ = static_cast<Adesk::Int16>(weight);
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbEntity::setVisibility(AcDb::Visibility visibility, bool) {
   assertWriteEnabled();
-  visibility_ = visibility;
+  visibility_ = static_cast<Adesk::UInt8>(visibility);
   return Acad::eOk;
 }
 
@@ -135,7 +135,7 @@ void AcDbEntity::setDatabaseDefaults(AcDbDatabase* db) {
   linetype_ = db->celtype();
   color_ = db->cecolor();
   linetypeScale_ = db->celtscale();
-  lineWeight_ = db->celweight();
+  lineWeight_ = static_cast<Adesk::Int16>(db->celweight());
 }
 
 Acad::ErrorStatus AcDbEntity::setPropertiesFrom(const AcDbEntity* other, bool) {
@@ -228,8 +228,8 @@ Acad::ErrorStatus AcDbEntity::dwgInFields(AcDbDwgFiler* filer) {
   if (hasRgb)
     color_.setRGB(static_cast<Adesk::UInt8>(rgb >> 16), static_cast<Adesk::UInt8>(rgb >> 8),
                   static_cast<Adesk::UInt8>(rgb));
-  lineWeight_ = static_cast<AcDb::LineWeight>(weight);
-  visibility_ = static_cast<AcDb::Visibility>(visibility);
+  lineWeight_ = weight;
+  visibility_ = static_cast<Adesk::UInt8>(visibility);
   return filer->filerStatus();
 }
 
@@ -259,7 +259,7 @@ Acad::ErrorStatus AcDbEntity::dxfInFields(AcDbDxfFiler* filer) {
         rgb = static_cast<Adesk::UInt32>(rb.resval.rlong) & 0xFFFFFFu;
         break;
       case 370:
-        lineWeight_ = static_cast<AcDb::LineWeight>(rb.resval.rint);
+        lineWeight_ = rb.resval.rint;
         break;
       case 48:
         linetypeScale_ = rb.resval.rreal;

@@ -1,9 +1,8 @@
 // Header variables in file order, with typed access.
 #include "db/header_variables.h"
 
-#include <charconv>
-
 #include "db/kept_groups.h"
+#include "dxf/number_text.h"
 
 namespace zek {
 
@@ -47,13 +46,11 @@ std::optional<std::string> HeaderVariables::text(const std::string& name) const 
 }
 
 namespace {
+// Header values as other programs wrote them: spaces around the number and
+// decimal commas ("-6,63671875") read as the number they stand for.
 std::optional<double> toReal(const std::string& text) {
-  const char* b = text.data();
-  const char* e = b + text.size();
-  while (b < e && *b == ' ') ++b;
   double v = 0.0;
-  auto r = std::from_chars(b, e, v);
-  if (r.ec != std::errc())
+  if (dxf::parseDouble(text, v) == dxf::NumberParse::Bad)
     return std::nullopt;
   return v;
 }

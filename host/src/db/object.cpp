@@ -98,9 +98,18 @@ Acad::ErrorStatus AcDbObject::erase(bool erasing) {
   stub_->erased = erasing;
   std::vector<AcDbObjectId> owned;
   ownedObjectIds(owned);
-  for (AcDbObjectId id : owned)
-    if (id.stub() != nullptr)
-      id.stub()->erased = erasing;
+  zek::DatabaseCore* core = zek::coreOf(this);
+  for (AcDbObjectId id : owned) {
+    zek::ObjectStub* part = id.stub();
+    if (part == nullptr)
+      continue;
+    // The owned objects change without a write open of their own: the undo
+    // step must still know them, or undo brings back a polyline without
+    // its vertices.
+    if (core != nullptr && part->object != nullptr)
+      core->undo.noteWriteOpen(part->object);
+    part->erased = erasing;
+  }
   return Acad::eOk;
 }
 

@@ -81,24 +81,32 @@ Acad::ErrorStatus AcDbSymbolTable::add(AcDbObjectId& recordId, AcDbSymbolTableRe
   if (name.empty())
     return Acad::eInvalidSymbolTableName;
   AcDbObjectId existing;
+  bool replacesErased = false;
   if (getAt(name.c_str(), existing, true) == Acad::eOk) {
     auto* old = zek::peekObject<AcDbSymbolTableRecord>(existing);
-    if (old == nullptr || !old->isImplicit())
+    if (existing.isErased()) {
+      // An erased record (purged, or its adding undone) leaves its name free.
+      replacesErased = true;
+    } else if (old == nullptr || !old->isImplicit()) {
       return Acad::eDuplicateKey;
-    // A name the drawing used without defining it becomes a real record in
-    // place, so every entity that named it keeps pointing at it.
-    core->replaceObject(existing.stub(), record);
-    record->setOwnerId(objectId());
-    record->markOpened(AcDb::kForWrite);
-    core->openStubs.insert(existing.stub());
-    core->undo.noteAdded(existing);
-    recordId = existing;
-    return Acad::eOk;
+    } else {
+      // A name the drawing used without defining it becomes a real record in
+      // place, so every entity that named it keeps pointing at it.
+      core->replaceObject(existing.stub(), record);
+      record->setOwnerId(objectId());
+      record->markOpened(AcDb::kForWrite);
+      core->openStubs.insert(existing.stub());
+      core->undo.noteAdded(existing);
+      recordId = existing;
+      return Acad::eOk;
+    }
   }
   Acad::ErrorStatus es = core->addObject(record, objectId(), recordId);
   if (es != Acad::eOk)
     return es;
   addRecordId(recordId, name);
+  if (replacesErased)
+    index_->byName.insert_or_assign(foldCase(name), recordId);
   record->markOpened(AcDb::kForWrite);
   core->openStubs.insert(recordId.stub());
   core->undo.noteAdded(recordId);
@@ -168,9 +176,30 @@ AcDbSymbolTableIterator::AcDbSymbolTableIterator(const std::vector<AcDbObjectId>
                                                  bool skipDeleted)
     : ids_(ids), skipDeleted_(skipDeleted) {}
 
+namespace {
+// Records the iterator does not show: ids without a record, erased ones
+// while skipping them.
+bool isHidden(AcDbObjectId id, bool skipDeleted) {
+  return zek::peekObject<AcDbSymbolTableRecord>(id) == nullptr || (skipDeleted && id.isErased());
+}
+
+// The last shown position before `before`, or ids.size() when there is none.
+std::size_t previousShown(const std::vector<AcDbObjectId>& ids, std::size_t before,
+                          bool skipDeleted) {
+  while (before > 0)
+    if (!isHidden(ids[--before], skipDeleted))
+      return before;
+  return ids.size();
+}
+}  // namespace
+
 void AcDbSymbolTableIterator::start(bool atBeginning, bool skipDeleted) {
   skipDeleted_ = skipDeleted;
-  position_ = atBeginning ? 0 : (ids_.empty() ? 0 : ids_.size() - 1);
+  if (!atBeginning) {
+    position_ = previousShown(ids_, ids_.size(), skipDeleted_);
+    return;
+  }
+  position_ = 0;
   skipErased();
 }
 
@@ -180,19 +209,18 @@ void AcDbSymbolTableIterator::step(bool forward, bool skipDeleted) {
   skipDeleted_ = skipDeleted;
   if (done())
     return;
-  position_ = forward ? position_ + 1 : (position_ == 0 ? ids_.size() : position_ - 1);
+  if (!forward) {
+    position_ = previousShown(ids_, position_, skipDeleted_);
+    return;
+  }
+  ++position_;
   skipErased();
 }
 
+// Moves forwards to the next shown record.
 void AcDbSymbolTableIterator::skipErased() {
-  while (!done()) {
-    AcDbObjectId id = ids_[position_];
-    auto* record = zek::peekObject<AcDbSymbolTableRecord>(id);
-    bool hidden = record == nullptr || (skipDeleted_ && id.isErased());
-    if (!hidden)
-      return;
+  while (!done() && isHidden(ids_[position_], skipDeleted_))
     ++position_;
-  }
 }
 
 Acad::ErrorStatus AcDbSymbolTableIterator::getRecordId(AcDbObjectId& id) const {

@@ -5,8 +5,11 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <strings.h>
 
 #include "db/database_core.h"
+#include "db/header_variables.h"
 #include "db/record_filing.h"
 #include "db_database.h"
 
@@ -39,14 +42,56 @@ Acad::ErrorStatus AcDbSymbolTableRecord::getName(const char*& name) const {
   return Acad::eOk;
 }
 
+namespace {
+
+// The header variable that names the current record of a table, if any.
+const char* currentRecordVariable(const AcDbSymbolTableRecord& record) {
+  if (AcDbLayerTableRecord::cast(&record)) return "$CLAYER";
+  if (AcDbLinetypeTableRecord::cast(&record)) return "$CELTYPE";
+  if (AcDbTextStyleTableRecord::cast(&record)) return "$TEXTSTYLE";
+  if (AcDbDimStyleTableRecord::cast(&record)) return "$DIMSTYLE";
+  return nullptr;
+}
+
+// After a rename (the record holds the new name already): the table finds
+// the record by its new name, and a header variable that named it as the
+// current record (CLAYER...) names it still.
+void followRename(AcDbSymbolTableRecord& record, const std::string& old, const std::string& now) {
+  auto* table = zek::peekObject<AcDbSymbolTable>(record.ownerId());
+  if (table == nullptr)
+    return;
+  AcDbDatabase* db = record.database();
+  const char* variable = currentRecordVariable(record);
+  bool wasCurrent = false;
+  if (db != nullptr && variable != nullptr) {
+    std::optional<std::string> current = db->header().text(variable);
+    AcDbObjectId named;
+    wasCurrent = current && strcasecmp(current->c_str(), old.c_str()) == 0 &&
+                 table->getAt(old.c_str(), named, true) == Acad::eOk && named == record.objectId();
+  }
+  table->renameRecord(record.objectId(), old, now);
+  if (wasCurrent) {
+    std::vector<zek::KeptGroup> groups = *db->header().find(variable);
+    groups.front().text = now;
+    db->header().set(variable, std::move(groups));
+  }
+}
+
+}  // namespace
+
+// A record in a table takes no name another record of the table has.
 Acad::ErrorStatus AcDbSymbolTableRecord::setName(const char* name) {
   assertWriteEnabled();
   if (name == nullptr || *name == '\0')
     return Acad::eInvalidSymbolTableName;
+  auto* table = zek::peekObject<AcDbSymbolTable>(ownerId());
+  AcDbObjectId other;
+  if (table != nullptr && !isNewObject() && table->getAt(name, other) == Acad::eOk &&
+      other != objectId())
+    return Acad::eDuplicateKey;
   std::string old = name_;
   name_ = name;
-  if (auto* table = zek::peekObject<AcDbSymbolTable>(ownerId()))
-    table->renameRecord(objectId(), old, name_);
+  followRename(*this, old, name_);
   return Acad::eOk;
 }
 
@@ -64,9 +109,13 @@ Acad::ErrorStatus AcDbSymbolTableRecord::dwgInFields(AcDbDwgFiler* filer) {
   Acad::ErrorStatus es = AcDbObject::dwgInFields(filer);
   if (es != Acad::eOk)
     return es;
+  std::string old = name_;
   filer->readString(name_);
   filer->readInt16(&flags_);
   filer->readBool(&implicit_);
+  // Undo of a rename: the table finds the record by its old name again.
+  if (filer->filerType() == AcDb::kUndoFiler && old != name_ && !isNewObject())
+    followRename(*this, old, name_);
   return filer->filerStatus();
 }
 

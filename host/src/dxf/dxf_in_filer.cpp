@@ -266,6 +266,11 @@ Acad::ErrorStatus DxfInFiler::setError(Acad::ErrorStatus status, const char* for
 
 std::vector<KeptSection> DxfInFiler::keptSections() const {
   std::vector<KeptSection> sections;
+  bool allTaken = true;
+  for (const Slot& slot : slots_)
+    allTaken = allTaken && slot.consumed;
+  if (allTaken)
+    return sections;  // the usual case: every group had its class
   std::string marker = flat_ ? "*" : "";
   int occurrence = 0;
   std::vector<std::pair<std::string, int>> seen;

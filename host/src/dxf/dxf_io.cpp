@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "db/database_core.h"
@@ -52,6 +53,20 @@ Status writeDxfFile(AcDbDatabase& db, const std::string& path, const DxfWriteOpt
   int fd = mkstemp(temporary.data());
   if (fd < 0)
     return Failure{path, 0, std::string("cannot write: ") + std::strerror(errno)};
+  // The saved drawing gets the permissions of the one it replaces, or those
+  // of any new file (0666 less the umask) — not mkstemp's owner-only 0600.
+  {
+    struct stat old {};
+    mode_t mode;
+    if (::stat(target.c_str(), &old) == 0) {
+      mode = old.st_mode & 07777;
+    } else {
+      mode_t mask = ::umask(0);
+      ::umask(mask);
+      mode = 0666 & ~mask;
+    }
+    (void)::fchmod(fd, mode);
+  }
   std::FILE* file = fdopen(fd, "wb");
   if (file == nullptr) {
     ::close(fd);

@@ -6,6 +6,7 @@
 
 #include "db/database_core.h"
 #include "db/default_drawing.h"
+#include "db/kept_groups.h"
 #include "db/kept_object.h"
 #include "dxf/dxf_in_filer.h"
 #include "dxf/number_text.h"
@@ -99,8 +100,23 @@ void Reader::readHeaderVariables(std::size_t from) {
     }
     std::string name(group_[i].value);
     std::vector<KeptGroup> groups;
-    for (++i; i < group_.size() && group_[i].code != 9; ++i)
-      groups.push_back({group_[i].code, std::string(group_[i].value)});
+    for (++i; i < group_.size() && group_[i].code != 9; ++i) {
+      std::string value(group_[i].value);
+      // A number with a decimal comma is kept in the format's own form, so
+      // that it is not written back the way it came.
+      double number = 0.0;
+      if (resbufTypeOfGroupCode(group_[i].code) == RTREAL || resbufTypeOfGroupCode(group_[i].code) == RT3DPOINT) {
+        if (parseDouble(value, number) == NumberParse::DecimalComma) {
+          if (!context_.warnedDecimalComma) {
+            context_.warnedDecimalComma = true;
+            context_.warn(group_[i].line, "a number written with a decimal comma (\"" + value +
+                                              "\"), read with a decimal point; the file may hold more");
+          }
+          value = formatReal(number);
+        }
+      }
+      groups.push_back({group_[i].code, std::move(value)});
+    }
     core_.header.set(name, std::move(groups));
   }
   if (std::optional<std::string> acadver = core_.header.text("$ACADVER")) {
@@ -127,8 +143,10 @@ void Reader::readHeaderVariables(std::size_t from) {
   }
   if (std::optional<std::string> seed = core_.header.text("$HANDSEED")) {
     std::uint64_t h = 0;
-    if (parseHandle(*seed, h) && h > 0)
+    if (parseHandle(*seed, h) && h > 0) {
       core_.reserveHandle(h - 1);
+      core_.expectHandles(h);
+    }
   }
 }
 
@@ -157,8 +175,12 @@ AcDbObjectId Reader::readObject(AcDbObject* object, AcDbObjectId owner, bool isE
   if (handle != 0) {
     ObjectStub* stub = core_.stubForHandle(handle, false);
     if (stub != nullptr && stub->object != nullptr) {
-      context_.warn(group_[0].line, "handle " + std::string(group_[0].value) +
-                                        " used twice; the second object gets a new handle");
+      std::string text;
+      for (std::size_t i = 1; i < group_.size() && text.empty(); ++i)
+        if (group_[i].code == 5 || group_[i].code == 105)
+          text = std::string(group_[i].value);
+      context_.warn(group_[0].line, "handle " + text + " used twice (" + std::string(group_[0].value) +
+                                        "); the second object gets a new handle");
       handle = 0;
     }
   }
@@ -456,7 +478,14 @@ void Reader::readObjectGroup() {
 
 Result<std::unique_ptr<AcDbDatabase>> Reader::run() {
   bool inSection = false;
+  bool anyGroup = false;
+  long lastLine = 0;
+  core_.beginProvisionalHandles();
   while (source_.nextGroup(group_)) {
+    if (!group_.empty()) {
+      anyGroup = true;
+      lastLine = group_.back().line;
+    }
     // Comments (999) may stand before any group; they are not kept.
     std::size_t comments = 0;
     while (comments < group_.size() && group_[comments].code == 999)
@@ -540,8 +569,11 @@ Result<std::unique_ptr<AcDbDatabase>> Reader::run() {
   }
   if (source_.error())
     return *source_.error();
+  if (!anyGroup)
+    return failure(0, "expected a DXF drawing, found an empty file");
   if (!sawEof_)
-    context_.warn(0, "missing EOF at the end of the file, read as if it were there");
+    context_.warn(lastLine, "missing EOF at the end of the file, read as if it were there");
+  core_.settleProvisionalHandles();
   ensureStandardContent(*db_);
   if (!core_.fileHadVersion)
     core_.fileVersion = allR12Types_ && !sawMarkers_ ? AcDb::kDHL_1009 : AcDb::kDHL_1032;

@@ -10,6 +10,7 @@
 #include "db/default_drawing.h"
 #include "db/kept_object.h"
 #include "dxf/dxf_out_filer.h"
+#include "dxf/r12_forms.h"
 #include "dxf/text_codec.h"
 
 namespace zek::dxf {
@@ -114,6 +115,9 @@ void Writer::writeEntity(AcDbObjectId id) {
   // from a later file has them as groups R12 does not know.
   bool viewportWithoutMview = strcmp(type, "VIEWPORT") == 0 && !hasAcadXdata(*entity);
   if (r12() && (!isR12Type(type) || viewportWithoutMview)) {
+    // What has an R12 form is written in it; the rest is left out.
+    if (!viewportWithoutMview && writeR12Form(*entity, core_, sink_, filer_, notes_))
+      return;
     ++leftOut_[type];
     return;
   }
@@ -134,8 +138,10 @@ void Writer::writeHeader() {
   section("HEADER");
   sink_.writeRaw(9, "$ACADVER");
   sink_.writeRaw(1, acadverOf(version_));
+  // The seed must lie above every handle written: the R12 forms take new
+  // handles for their vertices as they are written.
   sink_.writeRaw(9, "$HANDSEED");
-  sink_.writeHandle(5, core_.nextHandle());
+  sink_.writeHandle(5, core_.nextHandle() + (r12() ? r12FormHandleCount(core_) : 0));
   bool wroteCodePage = false;
   for (const auto& variable : core_.header.variables()) {
     if (variable.name == "$ACADVER" || variable.name == "$HANDSEED")
@@ -277,6 +283,10 @@ void Writer::writeObjects() {
 }
 
 void Writer::run() {
+  // Objects the generation needs are made first, so the header's handle
+  // seed lies above their handles too.
+  if (!r12())
+    ensureStandardObjects(db_);
   writeHeader();
   writeClasses();
   writeTables();

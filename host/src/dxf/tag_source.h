@@ -28,7 +28,7 @@ struct RawTag {
 
 class TagSource {
 public:
-  static constexpr std::size_t kChunkSize = 4u << 20;
+  static constexpr std::size_t kChunkSize = 1u << 20;
 
   // Opens a DXF file for reading. A missing or unreadable file answers a
   // Failure "cannot open: <reason>". `chunkSize` is how much is read at a
