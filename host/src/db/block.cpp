@@ -32,6 +32,10 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
     return Acad::eNoDatabase;
   if (!isWriteEnabled())
     return Acad::eNotOpenForWrite;
+  // An entity never given a layer takes the drawing's current properties
+  // (CLAYER, BYLAYER colour and linetype, ...), as CAD hosts draw new objects.
+  if (entity->layerId().isNull())
+    entity->setDatabaseDefaults(database());
   Acad::ErrorStatus es = core->addObject(entity, objectId(), id);
   if (es != Acad::eOk)
     return es;

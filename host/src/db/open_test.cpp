@@ -262,6 +262,29 @@ TEST(DatabaseDefaults, NewEntitiesTakeTheCurrentLayerAndByLayer) {
   zek::setWorkingDatabase(nullptr);
 }
 
+TEST(DatabaseDefaults, AppendedEntityWithoutALayerTakesTheCurrentOne) {
+  AcDbDatabase db;
+  AcDbObjectId holes = addLayer(db, "HOLES");
+  AcDbObjectId text = addLayer(db, "TEXT");
+  ASSERT_EQ(db.setClayer(holes), Acad::eOk);
+  struct Row { const char* what; AcDbObjectId given; AcDbObjectId expected; };
+  const Row rows[] = {
+      {"a line given no layer draws on CLAYER", AcDbObjectId(), holes},
+      {"a line given its layer keeps it", text, text},
+  };
+  for (const Row& row : rows) {
+    // No setDatabaseDefaults here: appending must do it for a line without a layer.
+    auto* fresh = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0));
+    if (!row.given.isNull()) {
+      EXPECT_EQ(fresh->setLayer(row.given), Acad::eOk);
+    }
+    AcDbObjectId id = appendToModelSpace(db, fresh);
+    Opened<AcDbLine> line(id);
+    EXPECT_EQ(line->layerId(), row.expected) << row.what;
+    EXPECT_TRUE(line->color().isByLayer()) << row.what;
+  }
+}
+
 TEST(DatabaseDefaults, ClayerTakesOnlyLiveLayers) {
   AcDbDatabase db;
   AcDbObjectId gone = addLayer(db, "GONE");
