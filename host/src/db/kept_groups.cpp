@@ -1,42 +1,33 @@
 // Kept groups: XDATA conversions, binary filing and the DXF object head.
 #include "db/kept_groups.h"
 
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
 
 #include "db/database_core.h"
+#include "dxf/number_text.h"
 #include "db_symtab.h"
 
 namespace zek {
 
 std::string formatReal(double value) {
-  char buffer[40];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  std::string text(buffer, result.ptr);
-  if (text.find_first_of(".eEn") == std::string::npos)
-    text += ".0";
-  return text;
+  char buffer[dxf::kNumberTextMax];
+  return std::string(buffer, dxf::formatDouble(value, buffer));
 }
 
 namespace {
 
+// Kept groups hold numbers as the file wrote them; read them as the reader does.
 double parseReal(const std::string& text) {
   double v = 0.0;
-  const char* b = text.data();
-  while (*b == ' ') ++b;
-  std::from_chars(b, text.data() + text.size(), v);
+  (void)dxf::parseDouble(text, v);
   return v;
 }
 
 long long parseInt(const std::string& text) {
   long long v = 0;
-  const char* b = text.data();
-  while (*b == ' ') ++b;
-  auto r = std::from_chars(b, text.data() + text.size(), v);
-  if (r.ec != std::errc() || (r.ptr < text.data() + text.size() && *r.ptr == '.'))
-    v = static_cast<long long>(parseReal(text));
+  (void)dxf::parseInteger(text, v);
   return v;
 }
 

@@ -3,10 +3,10 @@
 // whose points are plain world or plane coordinates.
 #include "db/kept_object.h"
 
-#include <charconv>
 #include <cstring>
 
 #include "db/kept_groups.h"
+#include "dxf/number_text.h"
 
 namespace zek {
 
@@ -108,10 +108,7 @@ bool pointsAreGeometry(const char* type) {
 }
 
 bool parseReal(const std::string& text, double& value) {
-  const char* b = text.data();
-  const char* e = b + text.size();
-  while (b < e && *b == ' ') ++b;
-  return std::from_chars(b, e, value).ec == std::errc();
+  return dxf::parseDouble(text, value) != dxf::NumberParse::Bad;
 }
 
 }  // namespace

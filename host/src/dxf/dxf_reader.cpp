@@ -9,6 +9,7 @@
 #include "db/kept_groups.h"
 #include "db/kept_object.h"
 #include "dxf/dxf_in_filer.h"
+#include "dxf/group_codes.h"
 #include "dxf/number_text.h"
 
 
@@ -27,16 +28,6 @@ AcDb::AcDbDwgVersion versionOfAcadver(std::string_view v) {
 }
 
 namespace {
-
-bool isR12Type(std::string_view type) {
-  static const char* kTypes[] = {"LINE", "POINT", "CIRCLE", "ARC", "TRACE", "SOLID", "TEXT",
-                                 "SHAPE", "BLOCK", "ENDBLK", "INSERT", "ATTDEF", "ATTRIB",
-                                 "POLYLINE", "VERTEX", "SEQEND", "3DFACE", "VIEWPORT", "DIMENSION"};
-  for (const char* t : kTypes)
-    if (type == t)
-      return true;
-  return false;
-}
 
 class Reader {
 public:

@@ -10,6 +10,7 @@
 #include "db/default_drawing.h"
 #include "db/kept_object.h"
 #include "dxf/dxf_out_filer.h"
+#include "dxf/group_codes.h"
 #include "dxf/r12_forms.h"
 #include "dxf/text_codec.h"
 
@@ -40,16 +41,6 @@ AcDb::AcDbDwgVersion outputVersion(const AcDbDatabase& db, std::optional<DxfVers
 }
 
 namespace {
-
-bool isR12Type(const char* type) {
-  static const char* kTypes[] = {"LINE", "POINT", "CIRCLE", "ARC", "TRACE", "SOLID", "TEXT",
-                                 "SHAPE", "INSERT", "ATTDEF", "ATTRIB", "POLYLINE", "VERTEX",
-                                 "SEQEND", "3DFACE", "VIEWPORT", "DIMENSION"};
-  for (const char* t : kTypes)
-    if (strcmp(t, type) == 0)
-      return true;
-  return false;
-}
 
 bool hasAcadXdata(const AcDbObject& object) {
   const ObjectExtras* e = object.extras();

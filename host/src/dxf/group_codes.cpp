@@ -73,4 +73,15 @@ bool keepsSpaces(int code) {
   return (kTable[code - kMinGroupCode] & kKeepsSpacesBit) != 0;
 }
 
+bool isR12Type(std::string_view type) {
+  static constexpr std::string_view kTypes[] = {
+      "LINE", "POINT", "CIRCLE", "ARC", "TRACE", "SOLID", "TEXT", "SHAPE", "BLOCK", "ENDBLK",
+      "INSERT", "ATTDEF", "ATTRIB", "POLYLINE", "VERTEX", "SEQEND", "3DFACE", "VIEWPORT",
+      "DIMENSION"};
+  for (std::string_view t : kTypes)
+    if (type == t)
+      return true;
+  return false;
+}
+
 }  // namespace zek::dxf

@@ -2,6 +2,8 @@
 // trimmed, after the group-code value-type table of the DXF reference.
 #pragma once
 
+#include <string_view>
+
 namespace zek::dxf {
 
 // The kind of value a group code carries. Handles are hexadecimal text,
@@ -19,5 +21,9 @@ constexpr int kMaxGroupCode = 1071;
 // (names, text and other string data); values of every other code are
 // trimmed of spaces and tabs.
 [[nodiscard]] bool keepsSpaces(int code);
+
+// Whether an R12 (AC1009) file can hold objects of this DXF type: the
+// entities of that generation and the BLOCK/ENDBLK frames.
+[[nodiscard]] bool isR12Type(std::string_view type);
 
 }  // namespace zek::dxf
