@@ -1,0 +1,100 @@
+// Answer sources, the input stack and promptForLine.
+#include "editor/input.h"
+
+#include "editor/document.h"
+#include "editor/transcript.h"
+
+namespace zek {
+
+std::optional<std::string> LineListSource::nextLine() {
+  if (next_ >= lines_.size())
+    return std::nullopt;
+  return lines_[next_++];
+}
+
+std::string LineListSource::whereLastLine() const {
+  return name_ + (lines_.size() > 1 ? " line " + std::to_string(next_) : std::string());
+}
+
+ScriptSource::ScriptSource(std::string text, std::string fileName)
+    : text_(std::move(text)), fileName_(std::move(fileName)) {}
+
+std::optional<std::string> ScriptSource::nextLine() {
+  while (offset_ < text_.size()) {
+    std::size_t end = text_.find('\n', offset_);
+    if (end == std::string::npos)
+      end = text_.size();
+    std::string line = text_.substr(offset_, end - offset_);
+    offset_ = end + 1;
+    ++lineNumber_;
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    if (!line.empty() && line.front() == ';')
+      continue;  // a comment
+    return line;
+  }
+  return std::nullopt;
+}
+
+std::string ScriptSource::whereLastLine() const {
+  return fileName_ + ":" + std::to_string(lineNumber_);
+}
+
+void InputStack::popTo(std::size_t depth) {
+  while (sources_.size() > depth)
+    sources_.pop_back();
+}
+
+std::optional<std::string> InputStack::nextLine(bool& echoes) {
+  while (!sources_.empty()) {
+    InputSource& top = *sources_.back();
+    if (auto line = top.nextLine()) {
+      echoes = top.echoes();
+      lastWhere_ = top.whereLastLine();
+      return line;
+    }
+    if (sources_.size() == 1)
+      return std::nullopt;  // the run's own source stays for the end report
+    sources_.pop_back();
+  }
+  return std::nullopt;
+}
+
+namespace {
+struct DocumentInput {
+  InputStack stack;
+};
+}  // namespace
+
+InputStack& currentInput() {
+  static InputStack noDocument;
+  Document* document = currentDocument();
+  return document ? document->state<DocumentInput>().stack : noDocument;
+}
+
+InputEndState& inputEndState() {
+  static InputEndState state;
+  return state;
+}
+
+Answer promptForLine(std::string_view prompt) {
+  Transcript& transcript = Transcript::instance();
+  InputStack& input = currentInput();
+  bool echoes = true;
+  std::optional<std::string> line = input.nextLine(echoes);
+  if (!line) {
+    transcript.promptAndAnswer(prompt, "");
+    inputEndState().ended = true;
+    inputEndState().where = input.whereLastLine();
+    return {Answer::Kind::End, {}};
+  }
+  if (*line == "^C") {
+    transcript.promptAndAnswer(prompt, "*Cancel*");
+    return {Answer::Kind::Cancel, {}};
+  }
+  if (echoes)
+    transcript.promptAndAnswer(prompt, *line);
+  return {Answer::Kind::Text, std::move(*line)};
+}
+
+}  // namespace zek

@@ -1,0 +1,107 @@
+// Answer lines: where they come from (script files, -c texts, the terminal,
+// answers handed over by acedCommand) and the one call every prompt of the
+// editor reads them with.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zek {
+
+// A source of answer lines.
+class InputSource {
+public:
+  virtual ~InputSource() = default;
+  // The next line (without its newline), or nothing at the end.
+  virtual std::optional<std::string> nextLine() = 0;
+  // Where the last line came from, for messages ("job.scr:14", "-c text 2").
+  virtual std::string whereLastLine() const = 0;
+  // Answers of this source show in the transcript (acedCommand answers hide
+  // them while CMDECHO is 0).
+  virtual bool echoes() const { return true; }
+};
+
+// Lines held in memory: -c texts, tests, acedCommand answers.
+class LineListSource : public InputSource {
+public:
+  LineListSource(std::vector<std::string> lines, std::string name, bool echoes = true)
+      : lines_(std::move(lines)), name_(std::move(name)), echoes_(echoes) {}
+  std::optional<std::string> nextLine() override;
+  std::string whereLastLine() const override;
+  bool echoes() const override { return echoes_; }
+  // More lines after the ones held.
+  void append(const std::vector<std::string>& lines) {
+    lines_.insert(lines_.end(), lines.begin(), lines.end());
+  }
+
+private:
+  std::vector<std::string> lines_;
+  std::size_t next_ = 0;
+  std::string name_;
+  bool echoes_;
+};
+
+// A script's text, one answer per line; lines starting with ";" are comments.
+class ScriptSource : public InputSource {
+public:
+  ScriptSource(std::string text, std::string fileName);
+  std::optional<std::string> nextLine() override;
+  std::string whereLastLine() const override;
+
+private:
+  std::string text_;
+  std::size_t offset_ = 0;
+  int lineNumber_ = 0;
+  std::string fileName_;
+};
+
+// The sources of one document, innermost on top: a line is read from the top
+// source, and a source that runs dry gives way to the one below (so a macro
+// that ends while its command still prompts leaves the rest to the drafter).
+class InputStack {
+public:
+  void push(std::unique_ptr<InputSource> source) { sources_.push_back(std::move(source)); }
+  // Removes sources down to (not including) the given depth.
+  void popTo(std::size_t depth);
+  std::size_t depth() const { return sources_.size(); }
+  // The next line and whether it is echoed; nothing when every source is dry.
+  std::optional<std::string> nextLine(bool& echoes);
+  // Where the last line read came from.
+  std::string whereLastLine() const { return lastWhere_; }
+
+private:
+  std::vector<std::unique_ptr<InputSource>> sources_;
+  std::string lastWhere_;
+};
+
+// The answer to one prompt.
+struct Answer {
+  enum class Kind {
+    Text,    // a line (empty for Enter)
+    Cancel,  // "^C": Esc
+    End,     // the input ended while the prompt waited
+  };
+  Kind kind = Kind::End;
+  std::string text;
+};
+
+// Shows the prompt, reads one line from the current document's input and
+// writes prompt and answer to the transcript. "^C" answers Cancel (shown as
+// "*Cancel*"); when every source is dry the answer is End, the prompt is
+// shown alone and the run is told the input ended.
+Answer promptForLine(std::string_view prompt);
+
+// The input of the current document (tests and the command loop push sources).
+InputStack& currentInput();
+
+// Set when a prompt found no more input; the command loop reports it.
+struct InputEndState {
+  bool ended = false;
+  std::string where;  // where the last line came from
+};
+InputEndState& inputEndState();
+
+}  // namespace zek

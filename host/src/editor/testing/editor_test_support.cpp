@@ -1,0 +1,60 @@
+// The editor test session.
+#include "editor/testing/editor_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/input.h"
+#include "editor/transcript.h"
+#include "zek/dxf_io.h"
+
+namespace zek::test {
+
+EditorSession::EditorSession() {
+  DocumentManager::instance().closeAll();
+  Transcript::instance().clear();
+  inputEndState() = {};
+  document_ = DocumentManager::instance().open(std::make_unique<AcDbDatabase>(), "");
+}
+
+EditorSession::EditorSession(const std::string& dxf) {
+  DocumentManager::instance().closeAll();
+  Transcript::instance().clear();
+  inputEndState() = {};
+  auto read = readDxfString(dxf, "test.dxf");
+  if (!read) {
+    ADD_FAILURE() << "the test drawing does not read: " << read.failure().message;
+    document_ = DocumentManager::instance().open(std::make_unique<AcDbDatabase>(), "");
+    return;
+  }
+  document_ = DocumentManager::instance().open(std::move(read.value()), "test.dxf");
+}
+
+EditorSession::~EditorSession() {
+  DocumentManager::instance().closeAll();
+  Transcript::instance().clear();
+  inputEndState() = {};
+}
+
+void EditorSession::feed(const std::vector<std::string>& lines) {
+  if (fed_ != nullptr) {
+    fed_->append(lines);
+    return;
+  }
+  auto source = std::make_unique<LineListSource>(lines, "test input");
+  fed_ = source.get();
+  currentInput().push(std::move(source));
+}
+
+void EditorSession::feedScript(const std::string& script, const std::string& name) {
+  currentInput().push(std::make_unique<ScriptSource>(script, name));
+}
+
+std::string EditorSession::transcript() const { return Transcript::instance().text(); }
+
+std::string EditorSession::take() {
+  std::string text = Transcript::instance().text();
+  Transcript::instance().clear();
+  return text;
+}
+
+}  // namespace zek::test

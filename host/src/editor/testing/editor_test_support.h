@@ -1,0 +1,42 @@
+// A test's editor session: a current document (a new drawing or one read
+// from DXF text), answer lines fed as a script, and the transcript they made.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "db_database.h"
+#include "editor/document.h"
+#include "editor/input.h"
+
+namespace zek::test {
+
+class EditorSession {
+public:
+  // A new drawing from the template.
+  EditorSession();
+  // A drawing read from DXF text (the test fails when it does not read).
+  explicit EditorSession(const std::string& dxf);
+  ~EditorSession();
+  EditorSession(const EditorSession&) = delete;
+  EditorSession& operator=(const EditorSession&) = delete;
+
+  Document& document() const { return *document_; }
+  AcDbDatabase& db() const { return *document_->database(); }
+
+  // Answer lines for the prompts that follow (appended after lines fed before).
+  void feed(const std::vector<std::string>& lines);
+  // Feeds a script text (one answer per line, ";" comments), read before any
+  // fed lines not yet read.
+  void feedScript(const std::string& script, const std::string& name = "test.scr");
+  // The transcript so far; take() also clears it.
+  std::string transcript() const;
+  std::string take();
+
+private:
+  Document* document_ = nullptr;
+  LineListSource* fed_ = nullptr;  // owned by the document's input
+};
+
+}  // namespace zek::test
