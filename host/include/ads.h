@@ -67,10 +67,11 @@ resbuf* acutNewRb(int type);
 // Releases a whole list, strings and binary chunks included.
 int acutRelRb(resbuf* rb);
 // Builds a list from (type, value) pairs ended by 0 or RTNONE: RTSTR takes a
-// const char*, RTREAL a double, RTSHORT an int, RTLONG an int, RTPOINT and
-// RT3DPOINT a const double*, RTENAME a const ads_name; a DXF group code takes
-// the value its code range holds (0-9 text, 10-19 a point, 38-59 a real,
-// 60-79 a short, 90-99 a long, ...). RTLB, RTLE, RTDOTE, RTNIL, RTT take none.
+// const char*, RTREAL (RTANG, RTORINT) a double, RTSHORT an int, RTLONG an
+// int, RTPOINT and RT3DPOINT a const double*, RTENAME and RTPICKS a const
+// ads_name; a DXF group code takes the value its code range holds (0-9
+// text, 10-19 a point, 38-59 a real, 60-79 a short, 90-99 a long, ...).
+// RTLB, RTLE, RTDOTE, RTNIL, RTT, RTVOID take none.
 resbuf* acutBuildList(int type, ...);
 // A copy of a string made with the interface's allocator; free with acutDelString.
 char* acutNewString(const char* text);
@@ -85,4 +86,9 @@ short resbufTypeOfGroupCode(int code);
 resbuf* copyResbuf(const resbuf& rb);
 // A deep copy of a whole list.
 resbuf* copyResbufList(const resbuf* list);
+// How many resbufs acutNewRb made that acutRelRb has not released yet (tests
+// compare it before and after a call to find leaks).
+std::int64_t liveResbufCount();
+// Whether the address is a string acutNewString made and nobody freed yet.
+bool isHostString(const void* address);
 }  // namespace zek

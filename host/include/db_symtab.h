@@ -263,18 +263,209 @@ public:
   const char* tableName() const override { return "STYLE"; }
 };
 
-// ---- Dimension styles (the variables are kept as filed; the dimension
-// display code reads them) ---------------------------------------------------
+// ---- Dimension styles ------------------------------------------------------
+// The variables are kept as the record's groups in file order, numbers as the
+// file wrote them; a variable the record does not file has the format's
+// default (zek::DimVarInfo::fileDefault). R12 records file the arrow blocks
+// by name (5, 6, 7), later ones as references to block records (342, 343,
+// 344); each record is written in the form of the generation written.
+
+namespace zek {
+// One group of a dimension style record: its code and its value as filed
+// (the R12 arrow block names included); for reference groups the object and,
+// where a name stands for the reference, that name (an arrow block set by
+// name that the drawing does not hold yet, or a name some writers put where
+// a handle belongs).
+struct DimStyleGroup {
+  int code = 0;
+  std::string text;
+  AcDbObjectId id;
+  std::string name;
+  bool operator==(const DimStyleGroup&) const = default;
+};
+}  // namespace zek
 
 class AcDbDimStyleTableRecord : public AcDbSymbolTableRecord {
 public:
   ACRX_DECLARE_MEMBERS(AcDbDimStyleTableRecord);
   AcDbDimStyleTableRecord();
 
+  // Sizes and factors. Setters answer eInvalidInput for a value out of range
+  // (negative sizes, a zero DIMLFAC, a DIMALTF or DIMTFAC that is not positive).
+  double dimscale() const;
+  [[nodiscard]] Acad::ErrorStatus setDimscale(double value);
+  double dimasz() const;
+  [[nodiscard]] Acad::ErrorStatus setDimasz(double value);
+  double dimexo() const;
+  [[nodiscard]] Acad::ErrorStatus setDimexo(double value);
+  double dimdli() const;
+  [[nodiscard]] Acad::ErrorStatus setDimdli(double value);
+  double dimexe() const;
+  [[nodiscard]] Acad::ErrorStatus setDimexe(double value);
+  double dimrnd() const;
+  [[nodiscard]] Acad::ErrorStatus setDimrnd(double value);
+  double dimdle() const;
+  [[nodiscard]] Acad::ErrorStatus setDimdle(double value);
+  double dimtp() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtp(double value);
+  double dimtm() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtm(double value);
+  double dimtxt() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtxt(double value);
+  double dimcen() const;
+  [[nodiscard]] Acad::ErrorStatus setDimcen(double value);
+  double dimtsz() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtsz(double value);
+  double dimaltf() const;
+  [[nodiscard]] Acad::ErrorStatus setDimaltf(double value);
+  double dimlfac() const;
+  [[nodiscard]] Acad::ErrorStatus setDimlfac(double value);
+  double dimtvp() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtvp(double value);
+  double dimtfac() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtfac(double value);
+  double dimgap() const;
+  [[nodiscard]] Acad::ErrorStatus setDimgap(double value);
+  double dimaltrnd() const;
+  [[nodiscard]] Acad::ErrorStatus setDimaltrnd(double value);
+
+  // Switches.
+  bool dimtol() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtol(bool value);
+  bool dimlim() const;
+  [[nodiscard]] Acad::ErrorStatus setDimlim(bool value);
+  bool dimtih() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtih(bool value);
+  bool dimtoh() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtoh(bool value);
+  bool dimse1() const;
+  [[nodiscard]] Acad::ErrorStatus setDimse1(bool value);
+  bool dimse2() const;
+  [[nodiscard]] Acad::ErrorStatus setDimse2(bool value);
+  bool dimalt() const;
+  [[nodiscard]] Acad::ErrorStatus setDimalt(bool value);
+  bool dimtofl() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtofl(bool value);
+  bool dimsah() const;
+  [[nodiscard]] Acad::ErrorStatus setDimsah(bool value);
+  bool dimtix() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtix(bool value);
+  bool dimsoxd() const;
+  [[nodiscard]] Acad::ErrorStatus setDimsoxd(bool value);
+  bool dimsd1() const;
+  [[nodiscard]] Acad::ErrorStatus setDimsd1(bool value);
+  bool dimsd2() const;
+  [[nodiscard]] Acad::ErrorStatus setDimsd2(bool value);
+  bool dimupt() const;
+  [[nodiscard]] Acad::ErrorStatus setDimupt(bool value);
+
+  // Numbered settings; setters answer eInvalidInput outside the variable's
+  // range (DIMTAD 0..4, DIMDEC 0..8, DIMZIN 0..15, DIMLUNIT 1..6, ...).
+  int dimtad() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtad(int value);
+  int dimzin() const;
+  [[nodiscard]] Acad::ErrorStatus setDimzin(int value);
+  int dimazin() const;
+  [[nodiscard]] Acad::ErrorStatus setDimazin(int value);
+  int dimaltd() const;
+  [[nodiscard]] Acad::ErrorStatus setDimaltd(int value);
+  int dimadec() const;
+  [[nodiscard]] Acad::ErrorStatus setDimadec(int value);
+  int dimunit() const;
+  [[nodiscard]] Acad::ErrorStatus setDimunit(int value);
+  int dimdec() const;
+  [[nodiscard]] Acad::ErrorStatus setDimdec(int value);
+  int dimtdec() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtdec(int value);
+  int dimaltu() const;
+  [[nodiscard]] Acad::ErrorStatus setDimaltu(int value);
+  int dimalttd() const;
+  [[nodiscard]] Acad::ErrorStatus setDimalttd(int value);
+  int dimaunit() const;
+  [[nodiscard]] Acad::ErrorStatus setDimaunit(int value);
+  int dimfrac() const;
+  [[nodiscard]] Acad::ErrorStatus setDimfrac(int value);
+  int dimlunit() const;
+  [[nodiscard]] Acad::ErrorStatus setDimlunit(int value);
+  int dimtmove() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtmove(int value);
+  int dimjust() const;
+  [[nodiscard]] Acad::ErrorStatus setDimjust(int value);
+  int dimtolj() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtolj(int value);
+  int dimtzin() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtzin(int value);
+  int dimaltz() const;
+  [[nodiscard]] Acad::ErrorStatus setDimaltz(int value);
+  int dimalttz() const;
+  [[nodiscard]] Acad::ErrorStatus setDimalttz(int value);
+  int dimfit() const;
+  [[nodiscard]] Acad::ErrorStatus setDimfit(int value);
+  int dimatfit() const;
+  [[nodiscard]] Acad::ErrorStatus setDimatfit(int value);
+  // The decimal separator (group 278 files its character code).
+  char dimdsep() const;
+  [[nodiscard]] Acad::ErrorStatus setDimdsep(char value);
+
+  // Colours (ACI; 0 BYBLOCK, 256 BYLAYER) and lineweights.
+  AcCmColor dimclrd() const;
+  [[nodiscard]] Acad::ErrorStatus setDimclrd(const AcCmColor& color);
+  AcCmColor dimclre() const;
+  [[nodiscard]] Acad::ErrorStatus setDimclre(const AcCmColor& color);
+  AcCmColor dimclrt() const;
+  [[nodiscard]] Acad::ErrorStatus setDimclrt(const AcCmColor& color);
+  AcDb::LineWeight dimlwd() const;
+  [[nodiscard]] Acad::ErrorStatus setDimlwd(AcDb::LineWeight weight);
+  AcDb::LineWeight dimlwe() const;
+  [[nodiscard]] Acad::ErrorStatus setDimlwe(AcDb::LineWeight weight);
+
+  // Texts: DIMPOST ("<>" marks where the measurement goes) and DIMAPOST.
+  std::string dimpost() const;
+  [[nodiscard]] Acad::ErrorStatus setDimpost(const char* text);
+  std::string dimapost() const;
+  [[nodiscard]] Acad::ErrorStatus setDimapost(const char* text);
+
+  // The text style (null: the drawing's STANDARD) and the arrow blocks
+  // (null: the closed filled arrow). A block set by name that the drawing
+  // does not hold (yet) keeps its name: the id is null until it exists, and
+  // the name is what an R12 file gets. "" and "." set the default arrow.
+  AcDbObjectId dimtxsty() const;
+  [[nodiscard]] Acad::ErrorStatus setDimtxsty(AcDbObjectId style);
+  AcDbObjectId dimldrblk() const;
+  [[nodiscard]] Acad::ErrorStatus setDimldrblk(AcDbObjectId block);
+  [[nodiscard]] Acad::ErrorStatus setDimldrblk(const char* name);
+  AcDbObjectId dimblk() const;
+  [[nodiscard]] Acad::ErrorStatus setDimblk(AcDbObjectId block);
+  [[nodiscard]] Acad::ErrorStatus setDimblk(const char* name);
+  AcDbObjectId dimblk1() const;
+  [[nodiscard]] Acad::ErrorStatus setDimblk1(AcDbObjectId block);
+  [[nodiscard]] Acad::ErrorStatus setDimblk1(const char* name);
+  AcDbObjectId dimblk2() const;
+  [[nodiscard]] Acad::ErrorStatus setDimblk2(AcDbObjectId block);
+  [[nodiscard]] Acad::ErrorStatus setDimblk2(const char* name);
+
   Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
   Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+
+  // Host side: the record's groups in file order (all of its subclass
+  // section but name and flags, unknown codes included), one group by code
+  // (null when the record does not file it), and changing them: a group of
+  // a code the record files is replaced where it stands, a new one goes last.
+  const std::vector<zek::DimStyleGroup>& dimStyleGroups() const {
+    assertReadEnabled();
+    return groups_;
+  }
+  const zek::DimStyleGroup* findDimStyleGroup(int code) const;
+  void setDimStyleGroup(zek::DimStyleGroup group);
+  void removeDimStyleGroup(int code);
+
+private:
+  std::vector<zek::DimStyleGroup> groups_;
+  // Where the flags (the first group 70) stand among the groups: before
+  // groups_[flagsAt_], or right after the name when -1 (most writers).
+  int flagsAt_ = -1;
 };
 
 class AcDbDimStyleTable : public AcDbSymbolTable {

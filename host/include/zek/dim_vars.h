@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ads.h"
 #include "db_core.h"
@@ -69,6 +70,21 @@ struct DimVars {
   int dimtol = 0;
   int dimlim = 0;
   int dimalt = 0;
+  // Tolerances and alternate units: read, kept and resolved, not formatted.
+  double dimtp = 0.0;
+  double dimtm = 0.0;
+  double dimaltrnd = 0.0;
+  int dimaltd = 2;
+  int dimtdec = 2;
+  int dimaltu = 2;
+  int dimalttd = 2;
+  int dimtzin = 0;
+  int dimaltz = 0;
+  int dimalttz = 0;
+  // Filed by R13 and R14 drawings only (DIMLUNIT/DIMFRAC and DIMATFIT/DIMTMOVE
+  // took their place).
+  int dimunit = 2;
+  int dimfit = 3;
   // Texts: DIMPOST ("<>" marks where the value goes), arrow block names
   // ("" is the closed filled arrow).
   std::string dimpost;
@@ -87,14 +103,32 @@ struct DimVarInfo {
   const char* name;  // "DIMTAD"
   int code;          // group code in DIMSTYLE records and in DSTYLE override data
   Type type;
+  // The value of a record that does not file the group (the format's
+  // defaults: R2000 and later records file only what differs from them).
+  // Reals and integers; texts default to "" and handles to null.
+  double fileDefault = 0.0;
+  // Group code of the $ variable in the HEADER section (40 reals, 70
+  // integers, 1 texts and arrow names, 7 the text style name); 0 for none.
+  int headerCode = 0;
+  // R12 records file it (R12 files arrow blocks by name under 5, 6 and 7).
+  bool inR12 = false;
 };
 
 // The variable of this name (case-insensitive, with or without "$"), or null.
 const DimVarInfo* findDimVar(std::string_view name);
-// The variable filed under this DIMSTYLE group code, or null.
+// The variable filed under this DIMSTYLE group code, or null. Codes 5, 6
+// and 7 answer DIMBLK, DIMBLK1 and DIMBLK2 in their R12 form (a name).
 const DimVarInfo* findDimVarByCode(int code);
+// Every variable of the table, in DXF reference order (the R12 name forms of
+// the arrow blocks last): count and entry by index.
+int dimVarCount();
+const DimVarInfo& dimVarAt(int index);
+// The values of a record that files no group at all (the format's defaults:
+// DIMTXT 0.18, DIMDEC 4, ...). DimVars{} is our metric template instead.
+DimVars fileDefaultDimVars();
 
-// The values of a dimension: its style's, then its own overrides.
+// The values of a dimension: its style's, then its own overrides. A
+// dimension outside a database (or whose style is gone) starts from DimVars{}.
 DimVars dimVarsOf(const AcDbDimension& dimension);
 // The values of a style record.
 DimVars dimVarsOf(const AcDbDimStyleTableRecord& style);
@@ -103,9 +137,39 @@ DimVars currentDimVars(const AcDbDatabase& db);
 
 // The drawing's current value of one variable as a resbuf (RTREAL, RTSHORT or
 // RTSTR); RTNORM, or RTERROR for a name that is not a dimension variable.
+// A string (RTSTR) is made with acutNewString: the caller frees it with
+// acutDelString. DIMSTYLE answers the current style's name.
 [[nodiscard]] int getDimSysvar(const AcDbDatabase& db, std::string_view name, resbuf& value);
 // Sets it; RTERROR for an unknown name, a wrong type or a value out of range.
 [[nodiscard]] int setDimSysvar(AcDbDatabase& db, std::string_view name, const resbuf& value);
+// True for DIMSTYLE and the names of the table (with or without "$").
+bool isDimSysvar(std::string_view name);
+
+// Makes a style the current one, as restoring a style at the command line
+// does: $DIMSTYLE names it and every header $DIM* variable takes its value.
+// eInvalidInput for an id that is not a dimension style of this drawing.
+[[nodiscard]] Acad::ErrorStatus restoreDimStyle(AcDbDatabase& db, AcDbObjectId style);
+
+// One override of a dimension as its DSTYLE data files it: the variable's
+// group code, then the group that holds the value (1040 real, 1070 integer,
+// 1000 text, 1005 handle) with its text as filed.
+struct DimOverride {
+  int code = 0;
+  int valueCode = 0;
+  std::string text;
+  bool operator==(const DimOverride&) const = default;
+};
+// The overrides of a dimension in the order they are filed.
+std::vector<DimOverride> dimOverridesOf(const AcDbDimension& dimension);
+// Drops the override of one variable (the dimension open for write); the
+// dimension shows its style's value again. eKeyNotFound when it had none.
+[[nodiscard]] Acad::ErrorStatus removeDimOverride(AcDbDimension& dimension, std::string_view name);
+// Capture at creation: every header $DIM* variable of the dimension's
+// drawing whose value differs from the dimension's style becomes an override
+// of the dimension, unless it has its own override of that variable already
+// (a module's explicit setDimdec before appending wins). Called when a
+// dimension that was never in a drawing is appended.
+void captureDimOverrides(AcDbDimension& dimension);
 
 // The measured value as text: DIMLFAC, DIMRND, DIMLUNIT, DIMDEC, DIMZIN,
 // DIMDSEP, then DIMPOST ("4177,65" for 4177.654 with DIMDEC 2 and a comma).

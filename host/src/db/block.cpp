@@ -8,6 +8,8 @@
 
 #include "db/database_core.h"
 #include "db_database.h"
+#include "db_dimension.h"
+#include "zek/dim_vars.h"
 
 ZEK_DEFINE_BUILTIN_MEMBERS(AcDbBlockTable, AcDbSymbolTable, "",
                            []() -> AcRxObject* { return new AcDbBlockTable; })
@@ -43,6 +45,10 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
   entity->markOpened(AcDb::kForWrite);
   core->openStubs.insert(id.stub());
   core->undo.noteAdded(id);
+  // A new dimension keeps the drawing's current dimension variables that
+  // differ from its style as its own overrides, as CAD hosts dimension.
+  if (auto* dimension = AcDbDimension::cast(entity))
+    zek::captureDimOverrides(*dimension);
   return Acad::eOk;
 }
 

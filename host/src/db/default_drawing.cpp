@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "db/database_core.h"
+#include "db/dimvars/default_dim_styles.h"
 #include "db/kept_object.h"
 #include "db_database.h"
 
@@ -206,6 +207,7 @@ void buildDefaultDrawing(AcDbDatabase& db) {
   h.setInteger("$MEASUREMENT", 70, 1);
   core.fileVersion = AcDb::kDHL_1032;
   ensureStandardContent(db);
+  setUpDefaultDimStyles(db);
   ensureStandardObjects(db);
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "db/database_core.h"
+#include "db/dimblocks/dim_block_hooks.h"
 #include "db/kept_groups.h"
 #include "db/memory_filer.h"
 #include "db_database.h"
@@ -56,6 +57,8 @@ Acad::ErrorStatus AcDbObject::close() {
     return Acad::eOk;  // not in a database: nothing is open, nothing to commit
   if (!writer_ && readers_ == 0)
     return Acad::eNotOpenForRead;
+  if (writer_)
+    zek::beforeWriteClose(*this);  // a changed dimension makes its *D block again
   markClosed();
   if (!isOpen()) {
     if (zek::DatabaseCore* core = zek::coreOf(this))

@@ -4,6 +4,7 @@
 
 #include <cstdarg>
 #include <cstring>
+#include <unordered_set>
 
 short zek::resbufTypeOfGroupCode(int code) {
   if (code >= 0 && code <= 9) return RTSTR;
@@ -59,7 +60,29 @@ bool holdsBinary(short type) {
 }
 }  // namespace
 
+namespace {
+// Resbufs made by acutNewRb and not yet released (a leak check for tests).
+std::int64_t liveResbufs = 0;
+}  // namespace
+
+std::int64_t zek::liveResbufCount() { return liveResbufs; }
+
+namespace {
+// Every string acutNewString made and that is not yet freed: a selection
+// filter recognises by it a text placed in a numeric group code's resbuf,
+// without ever reading memory the host did not give out.
+std::unordered_set<const char*>& hostStrings() {
+  static std::unordered_set<const char*> strings;
+  return strings;
+}
+}  // namespace
+
+bool zek::isHostString(const void* address) {
+  return address != nullptr && hostStrings().count(static_cast<const char*>(address)) != 0;
+}
+
 resbuf* acutNewRb(int type) {
+  ++liveResbufs;
   auto* rb = new resbuf{};
   rb->rbnext = nullptr;
   rb->restype = static_cast<short>(type);
@@ -70,10 +93,13 @@ int acutRelRb(resbuf* rb) {
   while (rb != nullptr) {
     resbuf* next = rb->rbnext;
     if (holdsString(rb->restype))
-      delete[] rb->resval.rstring;
+      acutDelString(rb->resval.rstring);
     else if (holdsBinary(rb->restype))
       delete[] rb->resval.rbinary.buf;
+    else if (zek::isHostString(rb->resval.rstring))
+      acutDelString(rb->resval.rstring);  // a text given for a numeric group code
     delete rb;
+    --liveResbufs;
     rb = next;
   }
   return RTNORM;
@@ -85,10 +111,13 @@ char* acutNewString(const char* text) {
   std::size_t n = std::strlen(text);
   char* copy = new char[n + 1];
   std::memcpy(copy, text, n + 1);
+  hostStrings().insert(copy);
   return copy;
 }
 
 void acutDelString(char*& text) {
+  if (text != nullptr)
+    hostStrings().erase(text);
   delete[] text;
   text = nullptr;
 }
@@ -103,6 +132,8 @@ resbuf* zek::copyResbuf(const resbuf& rb) {
     copy->resval.rbinary.buf = n > 0 ? new char[n] : nullptr;
     if (n > 0)
       std::memcpy(copy->resval.rbinary.buf, rb.resval.rbinary.buf, n);
+  } else if (zek::isHostString(rb.resval.rstring)) {
+    copy->resval.rstring = acutNewString(rb.resval.rstring);  // text for a number
   }
   return copy;
 }
@@ -124,14 +155,17 @@ resbuf* acutBuildList(int type, ...) {
   resbuf** tail = &head;
   while (type != 0 && type != RTNONE) {
     resbuf* rb = acutNewRb(type);
-    short kind = type >= 5000 || type < -5 ? static_cast<short>(type)
-                                           : zek::resbufTypeOfGroupCode(type);
+    // -3 only marks where extended data starts in a filter: no value follows.
+    short kind = type == -3                   ? RTNONE
+                 : type >= 5000 || type < -5 ? static_cast<short>(type)
+                                             : zek::resbufTypeOfGroupCode(type);
     switch (kind) {
       case RTSTR:
         rb->resval.rstring = acutNewString(va_arg(args, const char*));
         break;
       case RTREAL:
       case RTANG:
+      case RTORINT:
         rb->resval.rreal = va_arg(args, double);
         break;
       case RTSHORT:

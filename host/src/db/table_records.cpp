@@ -403,26 +403,8 @@ Acad::ErrorStatus AcDbTextStyleTableRecord::dxfOutFields(AcDbDxfFiler* filer) co
   return filer->filerStatus();
 }
 
-// ---- Dimension styles, applications, views: name and flags; the rest is
-// kept as filed ---------------------------------------------------------------
-
-AcDbDimStyleTableRecord::AcDbDimStyleTableRecord() = default;
-
-Acad::ErrorStatus AcDbDimStyleTableRecord::dwgOutFields(AcDbDwgFiler* filer) const {
-  return AcDbSymbolTableRecord::dwgOutFields(filer);
-}
-
-Acad::ErrorStatus AcDbDimStyleTableRecord::dwgInFields(AcDbDwgFiler* filer) {
-  return AcDbSymbolTableRecord::dwgInFields(filer);
-}
-
-Acad::ErrorStatus AcDbDimStyleTableRecord::dxfInFields(AcDbDxfFiler* filer) {
-  return zek::readPlainRecord(*this, filer, "AcDbDimStyleTableRecord");
-}
-
-Acad::ErrorStatus AcDbDimStyleTableRecord::dxfOutFields(AcDbDxfFiler* filer) const {
-  return zek::writePlainRecord(*this, filer, "AcDbDimStyleTableRecord");
-}
+// ---- Applications, views: name and flags; the rest is kept as filed --------
+// (dimension style records live in dimvars/dim_style_record.cpp)
 
 Acad::ErrorStatus AcDbRegAppTableRecord::dxfInFields(AcDbDxfFiler* filer) {
   return zek::readPlainRecord(*this, filer, "AcDbRegAppTableRecord");

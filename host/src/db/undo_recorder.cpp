@@ -19,8 +19,19 @@ struct UndoRecorder::Snapshot {
 struct UndoRecorder::Step {
   std::vector<Snapshot> snapshots;
   std::unordered_set<ObjectStub*> seen;
-  std::vector<ObjectStub*> added;
+  std::vector<ObjectStub*> added;    // erased when the step is applied
+  std::vector<ObjectStub*> revived;  // brought back when the step is applied
 };
+
+// The object's state filed into a new snapshot (the object is not open).
+static std::unique_ptr<MemoryDwgFiler> fileState(AcDbObject& object, ObjectStub& stub,
+                                                 Acad::ErrorStatus& es) {
+  auto state = std::make_unique<MemoryDwgFiler>(AcDb::kUndoFiler, stub.database);
+  object.markOpened(AcDb::kForRead);
+  es = object.dwgOutFields(state.get());
+  object.markClosed();
+  return state;
+}
 
 UndoRecorder::UndoRecorder() = default;
 UndoRecorder::~UndoRecorder() = default;
@@ -38,6 +49,8 @@ void UndoRecorder::endStep() {
   Step& last = *steps_.back();
   if (last.snapshots.empty() && last.added.empty())
     steps_.pop_back();  // a step that changed nothing is not a step to undo
+  else
+    redo_.clear();  // a new change: what was undone before cannot be redone
 }
 
 std::size_t UndoRecorder::stepCount() const { return steps_.size(); }
@@ -52,11 +65,9 @@ void UndoRecorder::noteWriteOpen(AcDbObject* object) {
   Snapshot snapshot;
   snapshot.stub = stub;
   snapshot.wasErased = stub->erased;
-  snapshot.state = std::make_unique<MemoryDwgFiler>(AcDb::kUndoFiler, stub->database);
-  // The object is not open for write yet: let it file itself as a reader.
-  object->markOpened(AcDb::kForRead);
-  Acad::ErrorStatus es = object->dwgOutFields(snapshot.state.get());
-  object->markClosed();
+  // The object is not open for write yet: it files itself as a reader.
+  Acad::ErrorStatus es = Acad::eOk;
+  snapshot.state = fileState(*object, *stub, es);
   if (es == Acad::eOk)
     step.snapshots.push_back(std::move(snapshot));
 }
@@ -69,24 +80,55 @@ void UndoRecorder::noteAdded(AcDbObjectId id) {
   step.added.push_back(id.stub());
 }
 
+std::unique_ptr<UndoRecorder::Step> UndoRecorder::apply(Step& step) {
+  auto inverse = std::make_unique<Step>();
+  for (auto it = step.snapshots.rbegin(); it != step.snapshots.rend(); ++it) {
+    AcDbObject* object = it->stub->object;
+    if (object == nullptr)
+      continue;
+    Snapshot now;
+    now.stub = it->stub;
+    now.wasErased = it->stub->erased;
+    Acad::ErrorStatus es = Acad::eOk;
+    now.state = fileState(*object, *it->stub, es);
+    if (es == Acad::eOk)
+      inverse->snapshots.push_back(std::move(now));
+    it->state->rewind();
+    object->markOpened(AcDb::kForWrite);
+    (void)object->dwgInFields(it->state.get());  // filed by the same class just before
+    object->markClosed();
+    it->stub->erased = it->wasErased;
+  }
+  // Snapshots were taken last to first: put them back in the order of the step.
+  std::reverse(inverse->snapshots.begin(), inverse->snapshots.end());
+  for (ObjectStub* stub : step.added) {
+    stub->erased = true;
+    inverse->revived.push_back(stub);
+  }
+  for (ObjectStub* stub : step.revived) {
+    stub->erased = false;
+    inverse->added.push_back(stub);
+  }
+  return inverse;
+}
+
 bool UndoRecorder::undoLastStep() {
   endStep();
   if (steps_.empty())
     return false;
   std::unique_ptr<Step> step = std::move(steps_.back());
   steps_.pop_back();
-  for (auto it = step->snapshots.rbegin(); it != step->snapshots.rend(); ++it) {
-    AcDbObject* object = it->stub->object;
-    if (object == nullptr)
-      continue;
-    it->state->rewind();
-    object->markOpened(AcDb::kForWrite);
-    object->dwgInFields(it->state.get());
-    object->markClosed();
-    it->stub->erased = it->wasErased;
-  }
-  for (ObjectStub* stub : step->added)
-    stub->erased = true;
+  redo_.push_back(apply(*step));
+  return true;
+}
+
+bool UndoRecorder::redoLastUndo() {
+  endStep();
+  if (redo_.empty())
+    return false;
+  std::unique_ptr<Step> step = std::move(redo_.back());
+  redo_.pop_back();
+  steps_.push_back(apply(*step));
   return true;
 }
 

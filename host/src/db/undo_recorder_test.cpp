@@ -194,5 +194,46 @@ TEST(UndoStep, AnUndoneLayerCanBeMadeAgain) {
   EXPECT_FALSE(again.isNull()) << "the layer the undo took away can be made again";
 }
 
+// Redo: what an undo put back is made again (a change, an appended entity),
+// and a new change ends the chance to redo.
+TEST(RedoStep, MakesTheUndoneChangeAndAppendAgain) {
+  AcDbDatabase db;
+  AcDbObjectId circle = appendCircle(db, 5.0);
+  UndoRecorder& undo = db.undo();
+  undo.beginStep();
+  setRadius(circle, 9.0);
+  AcDbObjectId added = appendCircle(db, 1.0);
+  undo.endStep();
+  ASSERT_TRUE(undo.undoLastStep());
+  EXPECT_EQ(radiusOf(circle), 5.0);
+  EXPECT_TRUE(added.isErased());
+  ASSERT_TRUE(undo.redoLastUndo());
+  EXPECT_EQ(radiusOf(circle), 9.0) << "the radius as the step left it";
+  EXPECT_FALSE(added.isErased()) << "the appended circle is back";
+  EXPECT_FALSE(undo.redoLastUndo()) << "one undo, one redo";
+  ASSERT_TRUE(undo.undoLastStep()) << "a redone step can be undone again";
+  EXPECT_EQ(radiusOf(circle), 5.0);
+  EXPECT_TRUE(added.isErased());
+  EXPECT_TRUE(db.openObjects().empty());
+}
+
+TEST(RedoStep, ANewChangeEndsTheRedo) {
+  AcDbDatabase db;
+  AcDbObjectId circle = appendCircle(db, 5.0);
+  UndoRecorder& undo = db.undo();
+  undo.beginStep();
+  setRadius(circle, 6.0);
+  undo.endStep();
+  ASSERT_TRUE(undo.undoLastStep());
+  undo.beginStep();
+  undo.endStep();  // a command that changed nothing keeps the redo
+  EXPECT_EQ(undo.redoCount(), 1u);
+  undo.beginStep();
+  setRadius(circle, 7.0);
+  undo.endStep();
+  EXPECT_FALSE(undo.redoLastUndo()) << "redoing now would throw the new change away";
+  EXPECT_EQ(radiusOf(circle), 7.0);
+}
+
 }  // namespace
 }  // namespace zek::test

@@ -357,10 +357,14 @@ AcDbObject* Reader::newEntityFor(std::string_view type) {
     return kept;
   }
   if (type == "DIMENSION") {
-    // The kind is in the low bits of group 70: linear and ordinate dimensions
-    // are modelled, every other kind keeps its own section as read.
-    long long kind = groupInt(70, 0) & 7;
-    const char* cls = kind == 0 ? "AcDbRotatedDimension" : kind == 6 ? "AcDbOrdinateDimension" : "KeptDimension";
+    // The kind is in the low bits of group 70: linear, aligned, diameter,
+    // radius and ordinate dimensions are modelled; angular ones keep their
+    // own section as read.
+    static const char* const kClasses[8] = {
+        "AcDbRotatedDimension", "AcDbAlignedDimension", "KeptDimension",
+        "AcDbDiametricDimension", "AcDbRadialDimension", "KeptDimension",
+        "AcDbOrdinateDimension", "KeptDimension"};
+    const char* cls = kClasses[groupInt(70, 0) & 7];
     if (AcRxClass* found = findRxClass(cls))
       if (AcDbObject* made = AcDbObject::cast(found->create()))
         return made;

@@ -8,6 +8,7 @@
 
 #include "db/database_core.h"
 #include "db/default_drawing.h"
+#include "db/dimblocks/dim_block_hooks.h"
 #include "db/kept_object.h"
 #include "dxf/dxf_out_filer.h"
 #include "dxf/group_codes.h"
@@ -275,7 +276,9 @@ void Writer::writeObjects() {
 
 void Writer::run() {
   // Objects the generation needs are made first, so the header's handle
-  // seed lies above their handles too.
+  // seed lies above their handles too: the standard objects, and the *D
+  // blocks of dimensions that came without one or changed since.
+  makeMissingDimBlocks(db_);
   if (!r12())
     ensureStandardObjects(db_);
   writeHeader();

@@ -21,7 +21,9 @@ target_include_directories(host_editor_core_tests PRIVATE ${CMAKE_SOURCE_DIR}/ho
 
 
 # Test support every editor test links: a session with a current document.
-add_library(zek_editor_testing STATIC ${ZEK_EDITOR_DIR}/testing/editor_test_support.cpp)
+add_library(zek_editor_testing STATIC
+  ${ZEK_EDITOR_DIR}/testing/editor_test_support.cpp
+  ${ZEK_EDITOR_DIR}/testing/golden_runner.cpp)
 target_include_directories(zek_editor_testing PUBLIC ${CMAKE_SOURCE_DIR}/host/src)
 target_link_libraries(zek_editor_testing PUBLIC zekhost GTest::gtest zek_warnings)
 

@@ -21,6 +21,13 @@ struct EditorHooks {
   // Before every top-level command: the editor services forget per-command
   // state (the pick-first set survives only into commands that use it).
   std::function<void(std::string_view commandName, bool usesPickfirst)> commandStarting;
+  // After every top-level command, once its checks are done (tests watch
+  // what a command leaves behind).
+  std::function<void(std::string_view commandName)> commandEnded;
+  // A typed name that no command, module or variable answers: the plug-in
+  // loader looks it up in the application registry and loads its module,
+  // answering true when it did (the command loop then looks again).
+  std::function<bool(std::string_view commandName)> demandLoad;
 };
 
 // The host's one set of hooks.

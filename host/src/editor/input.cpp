@@ -1,6 +1,8 @@
 // Answer sources, the input stack and promptForLine.
 #include "editor/input.h"
 
+#include <algorithm>
+
 #include "editor/document.h"
 #include "editor/transcript.h"
 
@@ -60,6 +62,18 @@ std::optional<std::string> InputStack::nextLine(bool& echoes) {
   return std::nullopt;
 }
 
+std::optional<std::string> InputStack::nextLineBelow(std::size_t depth, bool& echoes) {
+  for (std::size_t i = std::min(depth, sources_.size()); i > 0; --i) {
+    InputSource& source = *sources_[i - 1];
+    if (auto line = source.nextLine()) {
+      echoes = source.echoes();
+      lastWhere_ = source.whereLastLine();
+      return line;
+    }
+  }
+  return std::nullopt;
+}
+
 namespace {
 struct DocumentInput {
   InputStack stack;
@@ -77,24 +91,43 @@ InputEndState& inputEndState() {
   return state;
 }
 
-Answer promptForLine(std::string_view prompt) {
-  Transcript& transcript = Transcript::instance();
+ReadLine readAnswerLine() {
+  if (inputEndState().ended)
+    return {{Answer::Kind::End, {}}, false};  // shown once: the prompt that found the end
   InputStack& input = currentInput();
   bool echoes = true;
   std::optional<std::string> line = input.nextLine(echoes);
   if (!line) {
-    transcript.promptAndAnswer(prompt, "");
     inputEndState().ended = true;
     inputEndState().where = input.whereLastLine();
-    return {Answer::Kind::End, {}};
+    return {{Answer::Kind::End, {}}, true};
   }
-  if (*line == "^C") {
-    transcript.promptAndAnswer(prompt, "*Cancel*");
-    return {Answer::Kind::Cancel, {}};
+  if (*line == "^C")
+    return {{Answer::Kind::Cancel, {}}, true};
+  return {{Answer::Kind::Text, std::move(*line)}, echoes};
+}
+
+void showAnswer(std::string_view prompt, const ReadLine& line) {
+  Transcript& transcript = Transcript::instance();
+  switch (line.answer.kind) {
+    case Answer::Kind::End:
+      if (line.echoes)
+        transcript.promptAndAnswer(prompt, "");
+      break;
+    case Answer::Kind::Cancel:
+      transcript.promptAndAnswer(prompt, "*Cancel*");
+      break;
+    case Answer::Kind::Text:
+      if (line.echoes)
+        transcript.promptAndAnswer(prompt, line.answer.text);
+      break;
   }
-  if (echoes)
-    transcript.promptAndAnswer(prompt, *line);
-  return {Answer::Kind::Text, std::move(*line)};
+}
+
+Answer promptForLine(std::string_view prompt) {
+  ReadLine line = readAnswerLine();
+  showAnswer(prompt, line);
+  return std::move(line.answer);
 }
 
 }  // namespace zek

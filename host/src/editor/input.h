@@ -67,8 +67,15 @@ public:
   // Removes sources down to (not including) the given depth.
   void popTo(std::size_t depth);
   std::size_t depth() const { return sources_.size(); }
+  // The source at a position from the bottom (0), or null.
+  InputSource* sourceAt(std::size_t index) const {
+    return index < sources_.size() ? sources_[index].get() : nullptr;
+  }
   // The next line and whether it is echoed; nothing when every source is dry.
   std::optional<std::string> nextLine(bool& echoes);
+  // The next line of the sources below a depth (the drafter's answer to a
+  // pause in answers handed over from above); dry ones are passed, not removed.
+  std::optional<std::string> nextLineBelow(std::size_t depth, bool& echoes);
   // Where the last line read came from.
   std::string whereLastLine() const { return lastWhere_; }
 
@@ -91,8 +98,21 @@ struct Answer {
 // Shows the prompt, reads one line from the current document's input and
 // writes prompt and answer to the transcript. "^C" answers Cancel (shown as
 // "*Cancel*"); when every source is dry the answer is End, the prompt is
-// shown alone and the run is told the input ended.
+// shown alone and the run is told the input ended; prompts after that answer
+// End at once and show nothing (the command loop clears the state when it
+// starts a new run).
 Answer promptForLine(std::string_view prompt);
+
+// The two halves of promptForLine, for prompts that read lines the drafter
+// does not see as answers (the cursor samples of a drag): the next line, and
+// showing a prompt with the answer it got (End: the prompt alone; Cancel:
+// "*Cancel*"; an answer from a source that does not echo: nothing).
+struct ReadLine {
+  Answer answer;
+  bool echoes = true;
+};
+ReadLine readAnswerLine();
+void showAnswer(std::string_view prompt, const ReadLine& line);
 
 // The input of the current document (tests and the command loop push sources).
 InputStack& currentInput();

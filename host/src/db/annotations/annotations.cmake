@@ -4,6 +4,7 @@
 set(ZEK_ANNOTATIONS_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 target_sources(zekhost PRIVATE
+  ${ZEK_ANNOTATIONS_DIR}/aligned_dimension.cpp
   ${ZEK_ANNOTATIONS_DIR}/annotation_filing.cpp
   ${ZEK_ANNOTATIONS_DIR}/attribute.cpp
   ${ZEK_ANNOTATIONS_DIR}/block_extents.cpp
@@ -17,6 +18,7 @@ target_sources(zekhost PRIVATE
   ${ZEK_ANNOTATIONS_DIR}/mtext_codes.cpp
   ${ZEK_ANNOTATIONS_DIR}/mtext_pieces.cpp
   ${ZEK_ANNOTATIONS_DIR}/ordinate_dimension.cpp
+  ${ZEK_ANNOTATIONS_DIR}/radial_dimension.cpp
   ${ZEK_ANNOTATIONS_DIR}/rotated_dimension.cpp
   ${ZEK_ANNOTATIONS_DIR}/text.cpp
   ${ZEK_ANNOTATIONS_DIR}/text_filing.cpp

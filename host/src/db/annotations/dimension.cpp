@@ -4,6 +4,7 @@
 #include "db_dimension.h"
 
 #include "db/annotations/annotation_filing.h"
+#include "zek/dim_vars.h"
 #include "db/annotations/block_extents.h"
 #include "db/database_core.h"
 #include "db_block.h"
@@ -35,8 +36,13 @@ std::string AcDbDimension::dimBlockName() const {
   return block.isNull() ? blockName_ : zek::recordNameOf(block);
 }
 
+// A changed dimension that places its text by default answers where its
+// display puts the text now, before its block is made again.
 AcGePoint3d AcDbDimension::textPosition() const {
   assertReadEnabled();
+  AcGePoint3d placed;
+  if (displayStale_ && (flags_ & 128) == 0 && placedTextPosition(placed))
+    return placed;
   return zek::ocsToWorld(normal_, textPosition_);
 }
 
@@ -44,18 +50,22 @@ Acad::ErrorStatus AcDbDimension::setTextPosition(const AcGePoint3d& position) {
   assertWriteEnabled();
   textPosition_ = zek::worldToOcs(normal_, position);
   flags_ = static_cast<Adesk::Int16>(flags_ | 128);
+  textPositionSet(zek::dimVarsOf(*this));
+  noteDisplayChanged();
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbDimension::useSetTextPosition() {
   assertWriteEnabled();
   setTypeFlag(128, true);
+  noteDisplayChanged();
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbDimension::useDefaultTextPosition() {
   assertWriteEnabled();
   setTypeFlag(128, false);
+  noteDisplayChanged();
   return Acad::eOk;
 }
 
@@ -72,6 +82,7 @@ const char* AcDbDimension::dimensionTextConst() const {
 Acad::ErrorStatus AcDbDimension::setDimensionText(const char* text) {
   assertWriteEnabled();
   text_ = text ? text : "";
+  noteDisplayChanged();
   return Acad::eOk;
 }
 
@@ -90,12 +101,14 @@ bool AcDbDimension::computeMeasurement(double&) const { return false; }
 Acad::ErrorStatus AcDbDimension::setTextRotation(double angle) {
   assertWriteEnabled();
   textRotation_ = angle;
+  noteDisplayChanged();
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbDimension::setHorizontalRotation(double angle) {
   assertWriteEnabled();
   horizontalRotation_ = angle;
+  noteDisplayChanged();
   return Acad::eOk;
 }
 
@@ -106,6 +119,7 @@ Acad::ErrorStatus AcDbDimension::setNormal(const AcGeVector3d& normal) {
   AcGePoint3d text = zek::ocsToWorld(normal_, textPosition_);
   normal_ = normal.normal();
   textPosition_ = zek::worldToOcs(normal_, text);
+  noteDisplayChanged();
   return Acad::eOk;
 }
 
@@ -119,6 +133,7 @@ AcDbObjectId AcDbDimension::dimensionStyle() const {
 Acad::ErrorStatus AcDbDimension::setDimensionStyle(AcDbObjectId style) {
   assertWriteEnabled();
   style_ = style;
+  noteDisplayChanged();
   return Acad::eOk;
 }
 
@@ -127,6 +142,7 @@ Acad::ErrorStatus AcDbDimension::setTextAttachment(AcDbMText::AttachmentPoint at
   if (attachment < AcDbMText::kTopLeft || attachment > AcDbMText::kBottomRight)
     return Acad::eInvalidInput;
   attachment_ = attachment;
+  noteDisplayChanged();
   return Acad::eOk;
 }
 
@@ -171,8 +187,7 @@ Acad::ErrorStatus AcDbDimension::getGeomExtents(AcDbExtents& extents) const {
   return Acad::eOk;
 }
 
-// The *D block is not redrawn here: it shows the old place until the
-// dimension's display block is computed again.
+// The *D block is made again when the dimension is closed (or written).
 Acad::ErrorStatus AcDbDimension::transformBy(const AcGeMatrix3d& xform) {
   assertWriteEnabled();
   AcGeVector3d normal = zek::transformedNormal(xform, normal_);
@@ -203,6 +218,9 @@ Acad::ErrorStatus AcDbDimension::dxfInFields(AcDbDxfFiler* filer) {
   Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
   if (es != Acad::eOk)
     return es;
+  // A dimension read from a file shows the block it came with.
+  displayStale_ = false;
+  needsOwnBlock_ = false;
   if (!filer->atSubclassData("AcDbDimension"))
     return filer->filerStatus();
   AcDbDatabase* db = filer->database();
@@ -314,6 +332,8 @@ Acad::ErrorStatus AcDbDimension::dwgOutFields(AcDbDwgFiler* filer) const {
   filer->writeDouble(horizontalRotation_);
   filer->writeVector3d(normal_);
   filer->writeHardPointerId(style_);
+  filer->writeBool(displayStale_);
+  filer->writeBool(needsOwnBlock_);
   return filer->filerStatus();
 }
 
@@ -338,6 +358,14 @@ Acad::ErrorStatus AcDbDimension::dwgInFields(AcDbDwgFiler* filer) {
   filer->readDouble(&horizontalRotation_);
   filer->readVector3d(&normal_);
   filer->readHardPointerId(&style_);
+  filer->readBool(&displayStale_);
+  filer->readBool(&needsOwnBlock_);
+  // A copy shares its original's block until it is given its own.
+  AcDb::FilerType type = filer->filerType();
+  if (type == AcDb::kCopyFiler || type == AcDb::kDeepCloneFiler) {
+    needsOwnBlock_ = true;
+    displayStale_ = true;
+  }
   attachment_ = static_cast<AcDbMText::AttachmentPoint>(attachment);
   spacingStyle_ = static_cast<AcDb::LineSpacingStyle>(spacing);
   return filer->filerStatus();

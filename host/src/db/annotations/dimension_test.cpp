@@ -24,8 +24,10 @@ TEST(DimensionForType, ChoosesTheClassFromTheLowBits) {
       {32, AcDbRotatedDimension::desc(), 0, "linear with its own block"},
       {6, AcDbOrdinateDimension::desc(), 6, "ordinate"},
       {102, AcDbOrdinateDimension::desc(), 6, "ordinate X with flags 32 and 64"},
-      {33, KeptDimension::desc(), 1, "aligned"},
-      {163, KeptDimension::desc(), 3, "diameter with flags 32 and 128"},
+      {33, AcDbAlignedDimension::desc(), 1, "aligned"},
+      {163, AcDbDiametricDimension::desc(), 3, "diameter with flags 32 and 128"},
+      {36, AcDbRadialDimension::desc(), 4, "radius"},
+      {34, KeptDimension::desc(), 2, "angular"},
       {5, KeptDimension::desc(), 5, "three-point angular"},
   };
   for (const Case& c : cases) {
@@ -60,14 +62,15 @@ TEST(DimensionMeasurement, HandFigures) {
 }
 
 // A linear dimension at 30° as R2000 files it (three sections) and as R12
-// files it (one list). The *D1 block is missing: its name must survive.
+// files it (one list), its text placed by the user (flag 128). The *D1
+// block is missing: the writer draws it (see db/dimblocks).
 const char* kLinearR2000 =
     "0\nDIMENSION\n5\n50\n100\nAcDbEntity\n8\n0\n100\nAcDbDimension\n2\n*D1\n"
-    "10\n30\n20\n40\n30\n0\n11\n15\n21\n42\n31\n0\n70\n32\n71\n5\n1\n<> H7\n3\nStandard\n"
+    "10\n30\n20\n40\n30\n0\n11\n15\n21\n42\n31\n0\n70\n160\n71\n5\n1\n<> H7\n3\nStandard\n"
     "100\nAcDbAlignedDimension\n13\n0\n23\n0\n33\n0\n14\n10\n24\n10\n34\n0\n50\n30\n"
     "100\nAcDbRotatedDimension\n";
 const char* kLinearR12 =
-    "0\nDIMENSION\n5\n50\n8\n0\n2\n*D1\n10\n30\n20\n40\n30\n0\n11\n15\n21\n42\n31\n0\n70\n32\n"
+    "0\nDIMENSION\n5\n50\n8\n0\n2\n*D1\n10\n30\n20\n40\n30\n0\n11\n15\n21\n42\n31\n0\n70\n160\n"
     "1\n<> H7\n3\nStandard\n13\n0\n23\n0\n33\n0\n14\n10\n24\n10\n34\n0\n50\n30\n";
 
 void expectTheLinear(const AcDbRotatedDimension& d, const char* form) {
@@ -101,8 +104,8 @@ TEST(RotatedDimensionDxf, WritesItsSectionsAndReadsBack) {
   EXPECT_EQ(test::valuesOf(groups, 100),
             (std::vector<std::string>{"AcDbEntity", "AcDbDimension", "AcDbAlignedDimension",
                                       "AcDbRotatedDimension"}));
-  EXPECT_EQ(test::valuesOf(groups, 70), std::vector<std::string>{"32"});
-  EXPECT_EQ(test::valuesOf(groups, 2), std::vector<std::string>{"*D1"});
+  EXPECT_EQ(test::valuesOf(groups, 70), std::vector<std::string>{"160"});
+  EXPECT_EQ(test::valuesOf(groups, 2), std::vector<std::string>{"*D1"}) << "drawn under that name";
   // The measurement written for R2000: 13.660254037844386 (10 cos 30° + 10 sin 30°).
   ASSERT_EQ(test::valuesOf(groups, 42).size(), 1u);
   EXPECT_NEAR(std::stod(test::valuesOf(groups, 42)[0]), 5.0 * std::sqrt(3.0) + 5.0, 1e-12);
@@ -124,7 +127,7 @@ TEST(OrdinateDimensionDxf, XAndYFlagRoundTrip) {
   const Case cases[] = {
       {"Y ordinate (32 + 6)", 38, false, 102},
       {"X ordinate (64 + 32 + 6)", 102, true, 38},
-      {"X ordinate with a user text position (128 + 64 + 6)", 198, true, 134},
+      {"X ordinate with a user text position (128 + 64 + 32 + 6)", 230, true, 166},
   };
   for (const Case& c : cases) {
     auto db = test::readDrawing(test::entitiesDxf(ordinate(c.flags)));
@@ -180,28 +183,29 @@ TEST(DimensionExtents, FromTheBlockOrTheDefinitionPoints) {
 }
 
 TEST(KeptDimensionDxf, TheKindsOwnSectionComesBackUnchanged) {
-  const std::string aligned =
+  const std::string angular =
       "0\nDIMENSION\n5\n70\n100\nAcDbEntity\n8\n0\n100\nAcDbDimension\n10\n5\n20\n6\n30\n0\n"
-      "11\n3\n21\n4\n31\n0\n70\n33\n100\nAcDbAlignedDimension\n13\n1.25\n23\n2.5\n33\n0.0\n"
+      "11\n3\n21\n4\n31\n0\n70\n34\n100\nAcDb2LineAngularDimension\n13\n1.25\n23\n2.5\n33\n0.0\n"
       "14\n7.75\n24\n8.0\n34\n0.0\n";
-  auto db = test::readDrawing(test::entitiesDxf(aligned));
+  auto db = test::readDrawing(test::entitiesDxf(angular));
   ASSERT_TRUE(db);
   AcDbObjectId id = test::modelSpaceIds(*db).at(0);
   {
     test::Opened<AcDbDimension> d(id);
     ASSERT_TRUE(d);
     EXPECT_EQ(d->isA(), KeptDimension::desc());
-    EXPECT_EQ(d->dimensionKind(), 1);
+    EXPECT_EQ(d->dimensionKind(), 2);
     EXPECT_TRUE(d->textPosition().isEqualTo({3, 4, 0})) << "the shared part is read";
   }
   test::Groups groups = test::entityGroups(test::writeDrawing(*db, DxfVersion::R2000), "DIMENSION");
-  int marker = test::indexOf(groups, 100, "AcDbAlignedDimension");
+  int marker = test::indexOf(groups, 100, "AcDb2LineAngularDimension");
   ASSERT_GE(marker, 0);
   test::Groups section(groups.begin() + marker, groups.end());
-  test::Groups expected = {{100, "AcDbAlignedDimension"}, {13, "1.25"}, {23, "2.5"}, {33, "0.0"},
-                           {14, "7.75"}, {24, "8.0"}, {34, "0.0"}};
+  test::Groups expected = {{100, "AcDb2LineAngularDimension"}, {13, "1.25"}, {23, "2.5"},
+                           {33, "0.0"}, {14, "7.75"}, {24, "8.0"}, {34, "0.0"}};
   EXPECT_EQ(section, expected);
-  EXPECT_EQ(test::valuesOf(groups, 70), std::vector<std::string>{"33"});
+  EXPECT_EQ(test::valuesOf(groups, 70), std::vector<std::string>{"34"});
+  EXPECT_TRUE(test::valuesOf(groups, 2).empty()) << "no block is drawn for a kind kept as read";
   test::Opened<AcDbDimension> d(id, AcDb::kForWrite);
   ASSERT_TRUE(d);
   EXPECT_EQ(d->transformBy(AcGeMatrix3d::scaling(2.0)), Acad::eNotApplicable)
@@ -234,16 +238,97 @@ TEST(DimensionBinaryFiler, RoundTripGivesEqualFields) {
 
 TEST(DimensionTransform, PointsAndRotationFollow) {
   AcDbRotatedDimension d(0.0, {0, 0, 0}, {10, 0, 0}, {0, 5, 0});
-  d.setTextPosition({5, 5, 0});
+  // The line follows its text: 0.625 + 1.25 below it (DIMTAD 1, metric).
+  d.setTextPosition({5, 6.875, 0});
   ASSERT_EQ(d.transformBy(AcGeMatrix3d::rotation(std::numbers::pi / 2, AcGeVector3d::kZAxis)),
             Acad::eOk);
   EXPECT_TRUE(d.xLine2Point().isEqualTo({0, 10, 0}));
   EXPECT_TRUE(d.dimLinePoint().isEqualTo({-5, 0, 0}));
-  EXPECT_TRUE(d.textPosition().isEqualTo({-5, 5, 0}));
+  EXPECT_TRUE(d.textPosition().isEqualTo({-6.875, 5, 0}));
   EXPECT_NEAR(d.rotation(), std::numbers::pi / 2, kTol);
   double value = 0;
   ASSERT_EQ(d.measurement(value), Acad::eOk);
   EXPECT_NEAR(value, 10.0, kTol) << "a turn keeps the length";
+}
+
+// The aligned, radial and diametric kinds as R2000 files them (their own
+// section) and as R12 files them (one list): the same points read back.
+struct KindCase {
+  const char* name;
+  const char* r2000;
+  const char* r12;
+};
+
+const KindCase kKindCases[] = {
+    {"aligned",
+     "70\n33\n100\nAcDbAlignedDimension\n13\n0\n23\n0\n33\n0\n14\n30\n24\n40\n34\n0\n",
+     "70\n33\n13\n0\n23\n0\n33\n0\n14\n30\n24\n40\n34\n0\n"},
+    {"radius", "70\n36\n100\nAcDbRadialDimension\n15\n30\n25\n40\n35\n0\n40\n2.5\n",
+     "70\n36\n15\n30\n25\n40\n35\n0\n40\n2.5\n"},
+    {"diameter", "70\n35\n100\nAcDbDiametricDimension\n15\n30\n25\n40\n35\n0\n40\n2.5\n",
+     "70\n35\n15\n30\n25\n40\n35\n0\n40\n2.5\n"},
+};
+
+std::string kindDimension(const char* tail, bool markers) {
+  std::string head = markers ? "0\nDIMENSION\n5\n80\n100\nAcDbEntity\n8\n0\n100\nAcDbDimension\n"
+                             : "0\nDIMENSION\n5\n80\n8\n0\n";
+  return head + "10\n0\n20\n0\n30\n0\n11\n15\n21\n20\n31\n0\n" + tail;
+}
+
+// Measured by hand: (0,0) to (30,40) is 50.
+void expectTheKind(AcDbDimension& d, const char* name, const char* form) {
+  double value = 0;
+  ASSERT_EQ(d.measurement(value), Acad::eOk) << name << " " << form;
+  EXPECT_NEAR(value, 50.0, kTol) << name << " " << form;
+  if (auto* aligned = AcDbAlignedDimension::cast(&d)) {
+    EXPECT_TRUE(aligned->xLine2Point().isEqualTo({30, 40, 0})) << form;
+  } else if (auto* radius = AcDbRadialDimension::cast(&d)) {
+    EXPECT_TRUE(radius->chordPoint().isEqualTo({30, 40, 0})) << form;
+    EXPECT_TRUE(radius->center().isEqualTo({0, 0, 0})) << form;
+    EXPECT_EQ(radius->leaderLength(), 2.5) << form;
+  } else if (auto* diameter = AcDbDiametricDimension::cast(&d)) {
+    EXPECT_TRUE(diameter->chordPoint().isEqualTo({30, 40, 0})) << form;
+    EXPECT_TRUE(diameter->farChordPoint().isEqualTo({0, 0, 0})) << form;
+    EXPECT_EQ(diameter->leaderLength(), 2.5) << form;
+  } else {
+    ADD_FAILURE() << name << " " << form << ": read as " << d.isA()->name();
+  }
+}
+
+TEST(ModelledKindsDxf, BothFormsReadAndWriteBack) {
+  for (const KindCase& c : kKindCases) {
+    for (bool markers : {true, false}) {
+      const char* form = markers ? "R2000" : "R12";
+      auto db = test::readDrawing(test::entitiesDxf(kindDimension(markers ? c.r2000 : c.r12, markers)));
+      ASSERT_TRUE(db) << c.name << " " << form;
+      AcDbObjectId id = test::modelSpaceIds(*db).at(0);
+      {
+        test::Opened<AcDbDimension> d(id);
+        ASSERT_TRUE(d) << c.name;
+        expectTheKind(*d.get(), c.name, form);
+      }
+      auto again = test::readDrawing(test::writeDrawing(*db, DxfVersion::R2000));
+      ASSERT_TRUE(again);
+      test::Opened<AcDbDimension> d(test::modelSpaceIds(*again).at(0));
+      ASSERT_TRUE(d);
+      expectTheKind(*d.get(), c.name, "written and read again");
+    }
+  }
+}
+
+TEST(ModelledKindsTransform, PointsFollow) {
+  AcGeMatrix3d twice = AcGeMatrix3d::scaling(2.0);
+  AcDbAlignedDimension aligned({0, 0, 0}, {30, 40, 0}, {-8, 6, 0});
+  ASSERT_EQ(aligned.transformBy(twice), Acad::eOk);
+  EXPECT_TRUE(aligned.xLine2Point().isEqualTo({60, 80, 0}));
+  EXPECT_TRUE(aligned.dimLinePoint().isEqualTo({-16, 12, 0}));
+  AcDbRadialDimension radius({0, 0, 0}, {30, 40, 0}, 2.5);
+  ASSERT_EQ(radius.transformBy(AcGeMatrix3d::translation({1, 2, 0})), Acad::eOk);
+  EXPECT_TRUE(radius.center().isEqualTo({1, 2, 0}));
+  EXPECT_TRUE(radius.chordPoint().isEqualTo({31, 42, 0}));
+  double value = 0;
+  ASSERT_EQ(radius.measurement(value), Acad::eOk);
+  EXPECT_NEAR(value, 50.0, kTol);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// zek::KeptDimension: dimensions of kinds the host does not model, and the
-// class chooser for DIMENSION. The kind's own sections are never visited:
+// zek::KeptDimension: dimensions of the angular kinds, which the host does
+// not model, and the class chooser for DIMENSION. The kind's own sections are never visited:
 // the filer keeps them, markers included, after the AcDbDimension section
 // and writes them back there unchanged.
 #include "db_dimension.h"
@@ -41,6 +41,9 @@ Acad::ErrorStatus KeptDimension::dwgInFields(AcDbDwgFiler* filer) {
 AcDbDimension* newDimensionForType(int dimtype) {
   switch (dimtype & 7) {
     case 0: return new AcDbRotatedDimension;
+    case 1: return new AcDbAlignedDimension;
+    case 3: return new AcDbDiametricDimension;
+    case 4: return new AcDbRadialDimension;
     case 6: return new AcDbOrdinateDimension;
     default: return new KeptDimension(dimtype);
   }

@@ -49,6 +49,7 @@ Acad::ErrorStatus AcDbOrdinateDimension::setDefiningPoint(const AcGePoint3d& poi
 Acad::ErrorStatus AcDbOrdinateDimension::setLeaderEndPoint(const AcGePoint3d& point) {
   assertWriteEnabled();
   leaderEnd_ = point;
+  noteDisplayChanged();
   return Acad::eOk;
 }
 

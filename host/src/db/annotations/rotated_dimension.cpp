@@ -40,6 +40,7 @@ Acad::ErrorStatus AcDbRotatedDimension::setXLine2Point(const AcGePoint3d& point)
 Acad::ErrorStatus AcDbRotatedDimension::setDimLinePoint(const AcGePoint3d& point) {
   assertWriteEnabled();
   setDefinitionPoint(point);
+  noteDisplayChanged();
   return Acad::eOk;
 }
 
@@ -53,6 +54,7 @@ Acad::ErrorStatus AcDbRotatedDimension::setRotation(double angle) {
 Acad::ErrorStatus AcDbRotatedDimension::setOblique(double angle) {
   assertWriteEnabled();
   oblique_ = angle;
+  noteDisplayChanged();
   return Acad::eOk;
 }
 

@@ -5,12 +5,14 @@
 
 #include "editor/input.h"
 #include "editor/transcript.h"
+#include "editor/vars/sysvars.h"
 #include "zek/dxf_io.h"
 
 namespace zek::test {
 
 EditorSession::EditorSession() {
   DocumentManager::instance().closeAll();
+  resetSessionSysvars();  // OSMODE, PICKBOX ... start from their defaults in every test
   Transcript::instance().clear();
   inputEndState() = {};
   document_ = DocumentManager::instance().open(std::make_unique<AcDbDatabase>(), "");
@@ -18,6 +20,7 @@ EditorSession::EditorSession() {
 
 EditorSession::EditorSession(const std::string& dxf) {
   DocumentManager::instance().closeAll();
+  resetSessionSysvars();  // OSMODE, PICKBOX ... start from their defaults in every test
   Transcript::instance().clear();
   inputEndState() = {};
   auto read = readDxfString(dxf, "test.dxf");
@@ -31,6 +34,7 @@ EditorSession::EditorSession(const std::string& dxf) {
 
 EditorSession::~EditorSession() {
   DocumentManager::instance().closeAll();
+  resetSessionSysvars();  // OSMODE, PICKBOX ... start from their defaults in every test
   Transcript::instance().clear();
   inputEndState() = {};
 }

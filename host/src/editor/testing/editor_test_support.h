@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "db_database.h"
+#include "editor/core/command_loop.h"
 #include "editor/document.h"
 #include "editor/input.h"
 
@@ -30,6 +31,8 @@ public:
   // Feeds a script text (one answer per line, ";" comments), read before any
   // fed lines not yet read.
   void feedScript(const std::string& script, const std::string& name = "test.scr");
+  // Runs the command loop over what was fed (see runCommandLoop).
+  RunOutcome run() { return runCommandLoop(); }
   // The transcript so far; take() also clears it.
   std::string transcript() const;
   std::string take();
