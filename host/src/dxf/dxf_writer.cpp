@@ -277,8 +277,10 @@ void Writer::writeObjects() {
 void Writer::run() {
   // Objects the generation needs are made first, so the header's handle
   // seed lies above their handles too: the standard objects, and the *D
-  // blocks of dimensions that came without one or changed since.
+  // blocks of dimensions that came without one or changed since, and the
+  // BLOCK and ENDBLK of blocks made since the drawing was read.
   makeMissingDimBlocks(db_);
+  ensureStandardContent(db_);
   if (!r12())
     ensureStandardObjects(db_);
   writeHeader();

@@ -325,5 +325,43 @@ TEST(DxfRoundTrip, NumbersKeepTheirExactDouble) {
   }
 }
 
+// A block a command adds to the block table has no BLOCK and ENDBLK yet: the
+// file must still frame it, or other readers lose the block.
+TEST(DxfWriter, FramesABlockMadeAfterReading) {
+  AcDbDatabase db;
+  {
+    Opened<AcDbBlockTable> blocks(db.blockTableId(), AcDb::kForWrite);
+    ASSERT_TRUE(blocks);
+    auto* record = new AcDbBlockTableRecord;
+    ASSERT_EQ(record->setName("ZEKHOLE8"), Acad::eOk);
+    AcDbObjectId recordId;
+    ASSERT_EQ(blocks->add(recordId, record), Acad::eOk);
+    auto* circle = new AcDbCircle(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, 4.0);
+    AcDbObjectId circleId;
+    ASSERT_EQ(record->appendAcDbEntity(circleId, circle), Acad::eOk);
+    (void)circle->close();
+    (void)record->close();
+  }
+  auto dxf = writeDxfString(db);
+  ASSERT_TRUE(dxf.ok());
+  Groups groups = parseGroups(dxf.value());
+  // The BLOCK entity that names it (its name follows within a few groups),
+  // then the circle, then ENDBLK.
+  std::size_t begin = groups.size();
+  for (std::size_t i = 0; i < groups.size() && begin == groups.size(); ++i)
+    if (groups[i] == Group{0, "BLOCK"})
+      for (std::size_t j = i + 1; j < groups.size() && groups[j].first != 0; ++j)
+        if (groups[j] == Group{2, "ZEKHOLE8"})
+          begin = i;
+  ASSERT_LT(begin, groups.size()) << "no BLOCK entity names ZEKHOLE8";
+  std::size_t circleAt = begin + 1, endAt = begin + 1;
+  while (circleAt < groups.size() && groups[circleAt] != Group{0, "CIRCLE"})
+    ++circleAt;
+  while (endAt < groups.size() && groups[endAt] != Group{0, "ENDBLK"})
+    ++endAt;
+  EXPECT_LT(circleAt, endAt) << "the circle lies between BLOCK and ENDBLK";
+  EXPECT_LT(endAt, groups.size());
+}
+
 }  // namespace
 }  // namespace zek::test

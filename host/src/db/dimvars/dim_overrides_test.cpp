@@ -72,6 +72,19 @@ TEST(DimOverrides, ReadAndWrittenBackUnchanged) {
   EXPECT_EQ(xdataGroups(test::writeDxf(*db)), xdataGroups(in));
 }
 
+TEST(DimOverrides, ReadingLeavesAStyleOpenForWriteAsItIs) {
+  auto db = drawingWithOverrides();
+  ASSERT_TRUE(db);
+  test::Opened<AcDbDimStyleTableRecord> style(db->dimstyle(), AcDb::kForWrite);
+  ASSERT_TRUE(style);
+  ASSERT_EQ(style->setDimtxt(3.5), Acad::eOk);
+  test::Opened<AcDbDimension> dim(test::modelSpaceIds(*db).at(0));
+  EXPECT_EQ(dimVarsOf(*dim.get()).dimtxt, 3.5) << "the style's new value";
+  EXPECT_EQ(dim->dimtxt(), 3.5);
+  EXPECT_TRUE(style->isWriteEnabled()) << "peeking at the style must not close its writer";
+  EXPECT_EQ(style->setDimasz(3.0), Acad::eOk);
+}
+
 TEST(DimOverrides, SettersReplaceInPlaceAndAddBeforeTheBrace) {
   auto db = drawingWithOverrides();
   ASSERT_TRUE(db);
