@@ -144,7 +144,9 @@ void Reader::readHeaderVariables(std::size_t from) {
 std::uint64_t Reader::handleOfGroup(bool dimstyle) const {
   for (std::size_t i = 1; i < group_.size(); ++i) {
     int code = group_[i].code;
-    if (code == 5 || (dimstyle && code == 105)) {
+    // A dimension style files its handle in 105: its group 5 is the arrow
+    // block's name (DIMBLK) in R12 records.
+    if (dimstyle ? code == 105 : code == 5) {
       std::uint64_t h = 0;
       return parseHandle(group_[i].value, h) ? h : 0;
     }

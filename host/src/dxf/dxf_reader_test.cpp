@@ -310,5 +310,29 @@ TEST(DxfReaderSamples, DecimalCommaValuesAreReadWithAPoint) {
   EXPECT_EQ(extmin->y, -0.0244140625);
 }
 
+// In an R12 dimension style, group 5 is the arrow block's name (DIMBLK), not
+// a handle: a name that reads as hex must not take the handle of the line
+// that really has it.
+TEST(DxfReaderHandles, R12DimstyleArrowNameIsNoHandle) {
+  const std::string dxf =
+      "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n9\n$HANDLING\n70\n1\n0\nENDSEC\n"
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nDIMSTYLE\n70\n1\n"
+      "0\nDIMSTYLE\n2\nPLATE\n70\n0\n5\nABC\n40\n1.0\n0\nENDTAB\n0\nENDSEC\n"
+      "0\nSECTION\n2\nENTITIES\n"
+      "0\nLINE\n5\nABC\n8\n0\n10\n0\n20\n0\n30\n0\n11\n5\n21\n0\n31\n0\n"
+      "0\nENDSEC\n0\nEOF\n";
+  std::vector<Failure> warnings;
+  DxfReadOptions options;
+  options.warnings = &warnings;
+  auto read = readDxfString(dxf, "r12.dxf", options);
+  ASSERT_TRUE(read.ok());
+  AcDbDatabase& db = *read.value();
+  std::vector<AcDbObjectId> lines = modelSpaceIds(db);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].handle().ascii(), std::string("ABC")) << "the line keeps its handle";
+  for (const Failure& w : warnings)
+    ADD_FAILURE() << "unexpected warning: " << w.message;
+}
+
 }  // namespace
 }  // namespace zek::test
