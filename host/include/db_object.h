@@ -115,6 +115,9 @@ public:
   int readerCount() const { return readers_; }
   bool isOpenForWrite() const { return writer_; }
   bool isOpen() const { return readers_ > 0 || writer_; }
+  // The host marks an object open around its own reads and writes of it; a
+  // mark made while a writer holds the object is undone by the next
+  // markClosed without touching that writer.
   void markOpened(AcDb::OpenMode mode);
   void markClosed();
 
@@ -128,6 +131,7 @@ private:
   AcDbObjectId owner_;
   std::unique_ptr<zek::ObjectExtras> extras_;
   std::uint16_t readers_ = 0;
+  std::uint8_t marksOverWriter_ = 0;  // host marks made while writer_ was set
   bool writer_ = false;
 };
 

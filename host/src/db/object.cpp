@@ -39,6 +39,10 @@ void AcDbObject::assertWriteEnabled() const {
 }
 
 void AcDbObject::markOpened(AcDb::OpenMode mode) {
+  if (writer_) {
+    ++marksOverWriter_;  // the host reading or writing an object a writer holds
+    return;
+  }
   if (mode == AcDb::kForWrite)
     writer_ = true;
   else
@@ -46,7 +50,9 @@ void AcDbObject::markOpened(AcDb::OpenMode mode) {
 }
 
 void AcDbObject::markClosed() {
-  if (writer_)
+  if (marksOverWriter_ > 0)
+    --marksOverWriter_;
+  else if (writer_)
     writer_ = false;
   else if (readers_ > 0)
     --readers_;

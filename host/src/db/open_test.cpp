@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "db/database_core.h"
 #include "db/header_variables.h"
 #include "db/testing/db_test_support.h"
 #include "db_curves.h"
@@ -41,6 +42,26 @@ constexpr OpenPairCase kOpenPairs[] = {
     {"a second writer waits for the first", AcDb::kForWrite, AcDb::kForWrite,
      Acad::eWasOpenedForWrite},
 };
+
+// The host reads a layer's name or an entity's layer while a command holds
+// them open for write (the layer table look-ups, the locked-layer check): the
+// command's write-open must survive those reads.
+TEST(OpenProtocol, HostReadsLeaveAWriterOpen) {
+  AcDbDatabase db;
+  AcDbObjectId layerId = addLayer(db, "HOLES");
+  auto* line = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0));
+  line->setDatabaseDefaults(&db);
+  AcDbObjectId lineId = appendToModelSpace(db, line);
+  Opened<AcDbLayerTableRecord> layer(layerId, AcDb::kForWrite);
+  Opened<AcDbLine> held(lineId, AcDb::kForWrite);
+  ASSERT_TRUE(layer);
+  ASSERT_TRUE(held);
+  EXPECT_EQ(zek::recordNameOf(layerId), "HOLES");
+  EXPECT_FALSE(zek::isOnLockedLayer(held.get()));
+  EXPECT_TRUE(layer->isWriteEnabled()) << "reading the name kept the layer's writer";
+  EXPECT_TRUE(held->isWriteEnabled()) << "the locked-layer check kept the line's writer";
+  EXPECT_EQ(layer->readerCount(), 0);
+}
 
 TEST(OpenProtocol, OneWriterOrManyReaders) {
   for (const OpenPairCase& c : kOpenPairs) {
