@@ -4,6 +4,7 @@
 #include "db_dimension.h"
 
 #include <cmath>
+#include <optional>
 
 #include "db/dimblocks/dim_block_writer.h"
 #include "db/dimblocks/linear_geometry.h"
@@ -26,6 +27,23 @@ std::optional<AcGePoint2d> userTextOf(const AcDbDimension& dimension) {
   return AcGePoint2d(ocs.x, ocs.y);
 }
 
+// The input of the linear geometry: the points in the dimension's plane and
+// the direction measured along (none: along the extension line points, as the
+// aligned kind measures).
+zek::LinearInput linearInputOf(const zek::DimPlane& plane, const AcGePoint3d& xLine1,
+                               const AcGePoint3d& xLine2, const AcGePoint3d& dimLinePoint,
+                               std::optional<double> rotation, double oblique,
+                               double textRotation) {
+  zek::LinearInput in;
+  in.xLine1 = zek::worldToPlane(plane, xLine1);
+  in.xLine2 = zek::worldToPlane(plane, xLine2);
+  in.dimLinePoint = zek::worldToPlane(plane, dimLinePoint);
+  in.rotation = rotation ? *rotation : (in.xLine2 - in.xLine1).angle();
+  in.oblique = oblique;
+  in.textRotation = textRotation;
+  return in;
+}
+
 AcGePoint2d filedText(const AcDbDimension& dimension) {
   AcGePoint3d ocs = dimension.filedTextPosition();
   return {ocs.x, ocs.y};
@@ -38,14 +56,9 @@ AcGePoint2d filedText(const AcDbDimension& dimension) {
 bool AcDbRotatedDimension::displayGeometry(const zek::DimVars& vars, std::string_view text,
                                            zek::DimGeometry& geometry) const {
   zek::DimPlane plane = planeOf(normal(), definitionPoint());
-  zek::LinearInput in;
-  in.xLine1 = zek::worldToPlane(plane, xLine1_);
-  in.xLine2 = zek::worldToPlane(plane, xLine2_);
-  in.dimLinePoint = zek::worldToPlane(plane, definitionPoint());
-  in.rotation = rotation_;
-  in.oblique = oblique_;
+  zek::LinearInput in = linearInputOf(plane, xLine1_, xLine2_, definitionPoint(), rotation_,
+                                      oblique_, textRotation());
   in.userText = userTextOf(*this);
-  in.textRotation = textRotation();
   geometry = zek::linearGeometry(in, vars, text);
   return true;
 }
@@ -55,13 +68,8 @@ void AcDbRotatedDimension::textPositionSet(const zek::DimVars& vars) {
   if (vars.dimtmove != 0)
     return;
   zek::DimPlane plane = planeOf(normal(), definitionPoint());
-  zek::LinearInput in;
-  in.xLine1 = zek::worldToPlane(plane, xLine1_);
-  in.xLine2 = zek::worldToPlane(plane, xLine2_);
-  in.dimLinePoint = zek::worldToPlane(plane, definitionPoint());
-  in.rotation = rotation_;
-  in.oblique = oblique_;
-  in.textRotation = textRotation();
+  zek::LinearInput in = linearInputOf(plane, xLine1_, xLine2_, definitionPoint(), rotation_,
+                                      oblique_, textRotation());
   AcGePoint2d line = zek::linearDimLinePointForText(in, filedText(*this), vars, displayText(vars));
   setDefinitionPoint(zek::planeToWorld(plane, line));
 }
@@ -69,14 +77,9 @@ void AcDbRotatedDimension::textPositionSet(const zek::DimVars& vars) {
 bool AcDbAlignedDimension::displayGeometry(const zek::DimVars& vars, std::string_view text,
                                            zek::DimGeometry& geometry) const {
   zek::DimPlane plane = planeOf(normal(), definitionPoint());
-  zek::LinearInput in;
-  in.xLine1 = zek::worldToPlane(plane, xLine1_);
-  in.xLine2 = zek::worldToPlane(plane, xLine2_);
-  in.dimLinePoint = zek::worldToPlane(plane, definitionPoint());
-  in.rotation = (in.xLine2 - in.xLine1).angle();
-  in.oblique = oblique_;
+  zek::LinearInput in = linearInputOf(plane, xLine1_, xLine2_, definitionPoint(), std::nullopt,
+                                      oblique_, textRotation());
   in.userText = userTextOf(*this);
-  in.textRotation = textRotation();
   geometry = zek::linearGeometry(in, vars, text);
   return true;
 }
@@ -85,13 +88,8 @@ void AcDbAlignedDimension::textPositionSet(const zek::DimVars& vars) {
   if (vars.dimtmove != 0)
     return;
   zek::DimPlane plane = planeOf(normal(), definitionPoint());
-  zek::LinearInput in;
-  in.xLine1 = zek::worldToPlane(plane, xLine1_);
-  in.xLine2 = zek::worldToPlane(plane, xLine2_);
-  in.dimLinePoint = zek::worldToPlane(plane, definitionPoint());
-  in.rotation = (in.xLine2 - in.xLine1).angle();
-  in.oblique = oblique_;
-  in.textRotation = textRotation();
+  zek::LinearInput in = linearInputOf(plane, xLine1_, xLine2_, definitionPoint(), std::nullopt,
+                                      oblique_, textRotation());
   AcGePoint2d line = zek::linearDimLinePointForText(in, filedText(*this), vars, displayText(vars));
   setDefinitionPoint(zek::planeToWorld(plane, line));
 }
