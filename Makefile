@@ -22,12 +22,10 @@ $(BUILD)/build.ninja:
 build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Opens the bundled sample plate, prints its statistics and writes it back out.
+# Opens the bundled sample plate, prints its statistics and writes it back out
+# (zek demo: out/demo/plate.dxf).
 demo: build
-	@mkdir -p out/demo
-	$(BUILD)/app/zek --stats data/samples/plate.dxf
-	$(BUILD)/app/zek data/samples/plate.dxf -o out/demo/plate.dxf
-	@echo "written: out/demo/plate.dxf"
+	$(BUILD)/app/zek demo
 
 # Every test: unit tests, golden transcripts and, where the sample corpus and
 # the peer programs are present, the corpus round trip and interoperability.

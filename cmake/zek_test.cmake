@@ -11,5 +11,8 @@ function(zek_add_test)
   if(T_LABELS)
     set(labels ${T_LABELS})
   endif()
-  gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS "${labels}")
+  # Tests never read the drafter's own application registry: a registered
+  # module would be demand-loaded by any unknown command name.
+  gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS "${labels}"
+    ENVIRONMENT "ZEK_PROFILE=${CMAKE_BINARY_DIR}/test-profile")
 endfunction()

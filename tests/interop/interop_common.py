@@ -80,8 +80,10 @@ def run(command, timeout, env=None, cwd=None):
     On timeout the whole process group is killed, so a hung child leaves nothing behind.
     """
     try:
-        process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                                   env=env, cwd=cwd, start_new_session=True)
+        # No input: zek reads a terminal (or piped standard input) as its commands.
+        process = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                   stderr=subprocess.PIPE, env=env, cwd=cwd,
+                                   start_new_session=True)
     except OSError as failure:
         return RunResult(127, "", f"cannot start {command[0]}: {failure}", False)
     try:

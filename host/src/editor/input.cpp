@@ -42,6 +42,14 @@ std::string ScriptSource::whereLastLine() const {
   return fileName_ + ":" + std::to_string(lineNumber_);
 }
 
+void InputStack::takeSourcesOf(InputStack& other) {
+  for (auto& source : other.sources_)
+    sources_.push_back(std::move(source));
+  other.sources_.clear();
+  if (lastWhere_.empty())
+    lastWhere_ = other.lastWhere_;
+}
+
 void InputStack::popTo(std::size_t depth) {
   while (sources_.size() > depth)
     sources_.pop_back();
@@ -80,6 +88,8 @@ struct DocumentInput {
 };
 }  // namespace
 
+InputStack& documentInput(Document& document) { return document.state<DocumentInput>().stack; }
+
 InputStack& currentInput() {
   static InputStack noDocument;
   Document* document = currentDocument();
@@ -91,7 +101,32 @@ InputEndState& inputEndState() {
   return state;
 }
 
-ReadLine readAnswerLine() {
+namespace {
+std::string& waitingPromptText() {
+  static std::string text;
+  return text;
+}
+
+// Holds the prompt while its line is read; nested reads (a source that reads
+// from the ones below it) keep it.
+class WaitingPrompt {
+public:
+  explicit WaitingPrompt(std::string_view prompt) : previous_(waitingPromptText()) {
+    waitingPromptText() = std::string(prompt);
+  }
+  ~WaitingPrompt() { waitingPromptText() = std::move(previous_); }
+  WaitingPrompt(const WaitingPrompt&) = delete;
+  WaitingPrompt& operator=(const WaitingPrompt&) = delete;
+
+private:
+  std::string previous_;
+};
+}  // namespace
+
+std::string_view waitingPrompt() { return waitingPromptText(); }
+
+ReadLine readAnswerLine(std::string_view prompt) {
+  WaitingPrompt waiting(prompt);
   if (inputEndState().ended)
     return {{Answer::Kind::End, {}}, false};  // shown once: the prompt that found the end
   InputStack& input = currentInput();
@@ -125,7 +160,7 @@ void showAnswer(std::string_view prompt, const ReadLine& line) {
 }
 
 Answer promptForLine(std::string_view prompt) {
-  ReadLine line = readAnswerLine();
+  ReadLine line = readAnswerLine(prompt);
   showAnswer(prompt, line);
   return std::move(line.answer);
 }

@@ -11,6 +11,8 @@
 
 namespace zek {
 
+class Document;
+
 // A source of answer lines.
 class InputSource {
 public:
@@ -78,6 +80,9 @@ public:
   std::optional<std::string> nextLineBelow(std::size_t depth, bool& echoes);
   // Where the last line read came from.
   std::string whereLastLine() const { return lastWhere_; }
+  // Puts every source of another stack on top of this one's, in their order,
+  // leaving the other empty.
+  void takeSourcesOf(InputStack& other);
 
 private:
   std::vector<std::unique_ptr<InputSource>> sources_;
@@ -111,11 +116,18 @@ struct ReadLine {
   Answer answer;
   bool echoes = true;
 };
-ReadLine readAnswerLine();
+ReadLine readAnswerLine(std::string_view prompt = {});
 void showAnswer(std::string_view prompt, const ReadLine& line);
+
+// The prompt the line being read answers, as the command gives it, while a
+// source's nextLine runs ("" when the reader shows none): a source that shows
+// the prompt itself, as the terminal's line editor does, reads it here.
+std::string_view waitingPrompt();
 
 // The input of the current document (tests and the command loop push sources).
 InputStack& currentInput();
+// The input of a document.
+InputStack& documentInput(Document& document);
 
 // Set when a prompt found no more input; the command loop reports it.
 struct InputEndState {

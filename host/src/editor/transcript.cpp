@@ -66,6 +66,26 @@ void Transcript::endLine() {
   }
 }
 
+Transcript::PromptView Transcript::promptView(std::string_view prompt) const {
+  Transcript scratch;  // the same line rules, without the history and the mirrors
+  scratch.current_ = current_;
+  scratch.fresh_ = fresh_;
+  if (!scratch.current_.empty()) {
+    scratch.breakLine();
+    scratch.fresh_ = true;
+  }
+  scratch.print(prompt);
+  PromptView view;
+  std::size_t start = 0;
+  for (std::size_t end = scratch.finished_.find('\n'); end != std::string::npos;
+       end = scratch.finished_.find('\n', start)) {
+    view.finishedLines.push_back(scratch.finished_.substr(start, end - start));
+    start = end + 1;
+  }
+  view.openLine = scratch.current_;
+  return view;
+}
+
 std::string Transcript::text() const {
   if (current_.empty())
     return finished_;

@@ -25,6 +25,16 @@ public:
   // Ends the line a prompt left open (the answer came with no echo).
   void endLine();
 
+  // What a prompt shows while it waits, from the present state: the lines
+  // promptAndAnswer would finish before its answer (printed text still open,
+  // the prompt's own earlier lines) and the line the answer continues, its
+  // trailing blank kept. The terminal's line editor shows these itself.
+  struct PromptView {
+    std::vector<std::string> finishedLines;
+    std::string openLine;
+  };
+  PromptView promptView(std::string_view prompt) const;
+
   // Everything so far, with the open line (tests and the REPL).
   std::string text() const;
   // Forgets what was written (a new test, a new run).

@@ -83,6 +83,52 @@ TEST(TranscriptLines, MirrorsGetFinishedLinesAndTheLastOnFinish) {
   EXPECT_EQ(mirror.str(), "Command: LINE\nopen line\n") << "the transcript ends with a newline";
 }
 
+// What the terminal shows while a prompt waits must be what the transcript
+// then writes: the same lines, the open line with its trailing blank.
+struct PromptViewCase {
+  const char* name;
+  void (*before)(Transcript&);
+  const char* prompt;
+  std::vector<std::string> finishedLines;
+  const char* openLine;
+};
+
+const PromptViewCase kPromptViewCases[] = {
+    {"a plain prompt after an answer", [](Transcript& t) { t.promptAndAnswer("Command: ", "ID"); },
+     "Specify point: ", {}, "Specify point: "},
+    {"its leading newline only confirms the new line",
+     [](Transcript& t) { t.promptAndAnswer("Command: ", "LINE"); }, "\nSpecify next point: ", {},
+     "Specify next point: "},
+    {"printed text still open is finished first", [](Transcript& t) { t.print("\n3 found"); },
+     "\nCommand: ", {"3 found"}, "Command: "},
+    {"a line broken by print leaves a blank line before the prompt",
+     [](Transcript& t) { t.print("\ndone\n"); }, "\nNext: ", {""}, "Next: "},
+    {"a prompt of two lines shows the first as finished",
+     [](Transcript& t) { t.promptAndAnswer("Command: ", "ZOOM"); },
+     "Specify corner of window, or\n[All/Extents] <real time>: ",
+     {"Specify corner of window, or"}, "[All/Extents] <real time>: "},
+};
+
+TEST(TranscriptLines, PromptViewMatchesWhatTheAnswerWrites) {
+  for (const PromptViewCase& c : kPromptViewCases) {
+    Transcript transcript;
+    c.before(transcript);
+    const std::string before = transcript.text();
+    Transcript::PromptView view = transcript.promptView(c.prompt);
+    EXPECT_EQ(view.finishedLines, c.finishedLines) << c.name;
+    EXPECT_EQ(view.openLine, c.openLine) << c.name;
+    EXPECT_EQ(transcript.text(), before) << c.name << ": the view changes nothing";
+    transcript.promptAndAnswer(c.prompt, "X");
+    std::string shown;
+    for (const std::string& line : view.finishedLines)
+      shown += line + "\n";
+    shown += std::string(view.openLine) + "X\n";
+    const std::string written = transcript.text();
+    ASSERT_GE(written.size(), shown.size()) << c.name;
+    EXPECT_EQ(written.substr(written.size() - shown.size()), shown) << c.name;
+  }
+}
+
 TEST(Printf, FormatsIntoTheHostTranscript) {
   Transcript& transcript = Transcript::instance();
   transcript.clear();

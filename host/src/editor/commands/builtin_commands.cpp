@@ -37,6 +37,14 @@ constexpr Builtin kBuiltins[] = {
     {"LIST", listCommand, kCommandUsePickSet},
     {"ID", idCommand, kCommandModal},
     {"DIST", distCommand, kCommandModal},
+    // A file command makes no undo step: it changes which drawing is current
+    // or writes one out, never a drawing's contents.
+    {"NEW", newCommand, kCommandNoUndoStep},
+    {"OPEN", openCommand, kCommandNoUndoStep},
+    {"SAVE", saveCommand, kCommandNoUndoStep},
+    {"QSAVE", saveCommand, kCommandNoUndoStep},
+    {"SAVEAS", saveasCommand, kCommandNoUndoStep},
+    {"CLOSE", closeCommand, kCommandNoUndoStep | kCommandNoMultiple},
 };
 
 const bool registered = (registerBuiltinCommands(), true);

@@ -27,6 +27,12 @@ void layerCommand();
 void zoomCommand();
 void ucsCommand();
 void setvarCommand();
+// Files: NEW, OPEN, SAVE (and QSAVE), SAVEAS, CLOSE.
+void newCommand();
+void openCommand();
+void saveCommand();
+void saveasCommand();
+void closeCommand();
 // UNDO, U, REDO.
 void undoCommand();
 void uCommand();

@@ -8,6 +8,7 @@ target_sources(zekhost PRIVATE
   ${ZEK_COMMANDS_DIR}/command_support.cpp
   ${ZEK_COMMANDS_DIR}/draw_commands.cpp
   ${ZEK_COMMANDS_DIR}/edit_commands.cpp
+  ${ZEK_COMMANDS_DIR}/file_commands.cpp
   ${ZEK_COMMANDS_DIR}/inquiry_commands.cpp
   ${ZEK_COMMANDS_DIR}/layer_command.cpp
   ${ZEK_COMMANDS_DIR}/layer_options.cpp
@@ -23,6 +24,7 @@ target_sources(zekhost PRIVATE
 zek_add_test(NAME host_commands_tests
   SOURCES
     ${ZEK_COMMANDS_DIR}/arc_fitting_test.cpp
+    ${ZEK_COMMANDS_DIR}/file_commands_test.cpp
     ${ZEK_COMMANDS_DIR}/layer_options_test.cpp
     ${ZEK_COMMANDS_DIR}/leader_command_test.cpp
     ${ZEK_COMMANDS_DIR}/view_fitting_test.cpp

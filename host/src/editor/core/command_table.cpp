@@ -86,4 +86,17 @@ std::vector<std::string> CommandTable::groups() const {
   return names;
 }
 
+std::vector<std::string> CommandTable::typedNames() const {
+  std::vector<std::string> names;
+  auto addOnce = [&names](const std::string& name) {
+    if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+      names.push_back(name);
+  };
+  for (const CommandEntry& entry : entries_) {
+    addOnce(entry.globalName);
+    addOnce(entry.localName);
+  }
+  return names;
+}
+
 }  // namespace zek

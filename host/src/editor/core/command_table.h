@@ -55,6 +55,9 @@ public:
   std::vector<std::string> groupCommands(std::string_view group) const;
   // Every group, in the order of its first command.
   std::vector<std::string> groups() const;
+  // Every name a drafter can type: global names, and local names that differ
+  // from them, each once, in registration order (command-name completion).
+  std::vector<std::string> typedNames() const;
 
 private:
   std::vector<CommandEntry> entries_;

@@ -82,5 +82,14 @@ TEST_F(CommandTableTest, RemovesOneCommand) {
   EXPECT_TRUE(table.has("ZEKGQS"));
 }
 
+TEST_F(CommandTableTest, ListsEveryTypedNameOnce) {
+  EXPECT_EQ(table.typedNames(), (std::vector<std::string>{"ZEKGQ", "ZEKGQS", "ZEKQGS", "-LAYER",
+                                                          "LAYER", "ZEKCENLINE1"}))
+      << "a local name equal to its global one (or empty) is not listed twice";
+  ASSERT_EQ(table.removeGroup("ZEKOVERCUT"), 2);
+  EXPECT_EQ(table.typedNames(), (std::vector<std::string>{"-LAYER", "LAYER", "ZEKCENLINE1"}))
+      << "an unloaded module's names go with it";
+}
+
 }  // namespace
 }  // namespace zek

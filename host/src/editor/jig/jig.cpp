@@ -154,7 +154,7 @@ AcEdJig::DragStatus AcEdJig::drag() {
 
   DragStatus result = kCancel;
   while (true) {
-    zek::ReadLine line = zek::readAnswerLine();
+    zek::ReadLine line = zek::readAnswerLine(prompt);
     if (line.answer.kind != zek::Answer::Kind::Text) {
       zek::showAnswer(prompt, line);
       ++zek::promptState().cancels;

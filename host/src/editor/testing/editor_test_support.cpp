@@ -10,12 +10,39 @@
 
 namespace zek::test {
 
+namespace {
+
+EditorSession*& activeSession() {
+  static EditorSession* session = nullptr;
+  return session;
+}
+
+bool isOpen(const Document* document) {
+  DocumentManager& manager = DocumentManager::instance();
+  for (int i = 0; i < manager.documentCount(); ++i)
+    if (manager.documentAt(i) == document)
+      return true;
+  return false;
+}
+
+}  // namespace
+
+void EditorSession::carryInputToNewDocument(Document& opened) {
+  EditorSession* session = activeSession();
+  if (session == nullptr || session->inputDocument_ == nullptr)
+    return;
+  if (session->inputDocument_ != &opened && isOpen(session->inputDocument_))
+    documentInput(opened).takeSourcesOf(documentInput(*session->inputDocument_));
+  session->inputDocument_ = &opened;
+}
+
 EditorSession::EditorSession() {
   DocumentManager::instance().closeAll();
   resetSessionSysvars();  // OSMODE, PICKBOX ... start from their defaults in every test
   Transcript::instance().clear();
   inputEndState() = {};
   document_ = DocumentManager::instance().open(std::make_unique<AcDbDatabase>(), "");
+  startTakingInput();
 }
 
 EditorSession::EditorSession(const std::string& dxf) {
@@ -27,12 +54,24 @@ EditorSession::EditorSession(const std::string& dxf) {
   if (!read) {
     ADD_FAILURE() << "the test drawing does not read: " << read.failure().message;
     document_ = DocumentManager::instance().open(std::make_unique<AcDbDatabase>(), "");
+    startTakingInput();
     return;
   }
   document_ = DocumentManager::instance().open(std::move(read.value()), "test.dxf");
+  startTakingInput();
+}
+
+void EditorSession::startTakingInput() {
+  static const bool listening =
+      (DocumentManager::instance().addOpenListener(carryInputToNewDocument), true);
+  (void)listening;
+  inputDocument_ = document_;
+  activeSession() = this;
 }
 
 EditorSession::~EditorSession() {
+  if (activeSession() == this)
+    activeSession() = nullptr;
   DocumentManager::instance().closeAll();
   resetSessionSysvars();  // OSMODE, PICKBOX ... start from their defaults in every test
   Transcript::instance().clear();

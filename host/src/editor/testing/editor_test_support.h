@@ -23,6 +23,7 @@ public:
   EditorSession(const EditorSession&) = delete;
   EditorSession& operator=(const EditorSession&) = delete;
 
+  // The drawing the session started with.
   Document& document() const { return *document_; }
   AcDbDatabase& db() const { return *document_->database(); }
 
@@ -38,7 +39,13 @@ public:
   std::string take();
 
 private:
+  // A drawing opened while the session runs (NEW, OPEN) takes the session's
+  // answers over, as the program's one input goes on in the new drawing.
+  static void carryInputToNewDocument(Document& opened);
+  void startTakingInput();
+
   Document* document_ = nullptr;
+  Document* inputDocument_ = nullptr;  // where the answers are now
   LineListSource* fed_ = nullptr;  // owned by the document's input
 };
 

@@ -1,0 +1,215 @@
+// The zek program end to end: every case of golden/ run through the built
+// binary in a folder of its own, its standard output, standard error, exit
+// status and the files it wrote compared exactly with what the case expects.
+//
+// A case is NAME.args (one argument per line; "; " starts a comment line,
+// "\n" in an argument is a newline, {modules} the test modules' folder) with
+// NAME.out (standard output, required), NAME.err (standard error, else
+// none), NAME.status (the exit status, else 0), NAME.files (the files the
+// run made or changed, else none), NAME.stdin (standard input, else
+// /dev/null) and NAME.registry (the profile's application registry).
+// ZEK_UPDATE_GOLDEN=1 writes the expected files instead: read every one.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "db_database.h"
+#include "drawing_stats.h"
+#include "zek/dxf_io.h"
+#include "zek_process.h"
+
+namespace zek::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kGolden = ZEK_CLI_GOLDEN_DIR;
+const std::set<std::string> kExpectations{".out", ".err", ".status", ".files"};
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+std::vector<std::string> caseArgs(const fs::path& argsFile) {
+  std::vector<std::string> args;
+  std::istringstream lines(fileText(argsFile.string()));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("; ", 0) == 0)
+      continue;
+    args.push_back(replaced(replaced(line, "\\n", "\n"), "{modules}", ZEK_CLI_TEST_MODULES));
+  }
+  return args;
+}
+
+// The generation a DXF file says it is ("AC1032"), or "?".
+std::string acadver(const std::string& text) {
+  std::istringstream rest(text.substr(std::min(text.find("$ACADVER"), text.size())));
+  std::string name, code, value;
+  if (!std::getline(rest, name) || !std::getline(rest, code) || !std::getline(rest, value))
+    return "?";
+  value.erase(std::remove_if(value.begin(), value.end(), [](char c) { return c == '\r' || c == ' '; }),
+              value.end());
+  return value;
+}
+
+// A file the run made, as the .files expectation lists it: a drawing (or its
+// .bak) by generation and statistics, any other file line by line.
+std::string describeFile(const fs::path& path, const std::string& name) {
+  const std::string text = fileText(path.string());
+  const std::string extension = path.extension().string();
+  std::string out = name + "\n";
+  if (extension == ".dxf" || extension == ".bak") {
+    auto read = readDxfString(text, name);
+    if (!read.ok())
+      return name + ": does not read: " + read.failure().describe() + "\n";
+    out += "  version " + acadver(text) + "\n";
+    std::istringstream stats(drawingStatistics(*read.value()));
+    for (std::string line; std::getline(stats, line);)
+      out += "  " + line + "\n";
+    return out;
+  }
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);)
+    out += "  | " + line + "\n";
+  return out;
+}
+
+// A case's folders: the working folder with the golden inputs copied in,
+// and the profile beside it.
+class RunFolder {
+public:
+  explicit RunFolder(const std::string& name) {
+    root_ = fs::temp_directory_path() / ("zek-cli-" + std::to_string(::getpid())) / name;
+    fs::remove_all(root_);
+    fs::create_directories(work());
+    fs::create_directories(profile());
+    for (const fs::directory_entry& entry : fs::directory_iterator(kGolden)) {
+      if (!entry.is_regular_file() || kExpectations.count(entry.path().extension().string()))
+        continue;
+      fs::copy_file(entry.path(), work() / entry.path().filename());
+      copied_[entry.path().filename().string()] = fileText(entry.path().string());
+    }
+  }
+  ~RunFolder() {
+    std::error_code error;
+    fs::remove_all(root_, error);
+  }
+  RunFolder(const RunFolder&) = delete;
+  RunFolder& operator=(const RunFolder&) = delete;
+
+  fs::path work() const { return root_ / "work"; }
+  fs::path profile() const { return root_ / "profile"; }
+
+  // The files made or changed by the run, in name order.
+  std::string madeFiles() const {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(work())) {
+      if (!entry.is_regular_file())
+        continue;
+      const std::string name = fs::relative(entry.path(), work()).string();
+      auto before = copied_.find(name);
+      if (before == copied_.end() || before->second != fileText(entry.path().string()))
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    std::string listing;
+    for (const std::string& name : names)
+      listing += describeFile(work() / name, name);
+    return listing;
+  }
+
+private:
+  fs::path root_;
+  std::map<std::string, std::string> copied_;
+};
+
+bool updating() {
+  const char* update = std::getenv("ZEK_UPDATE_GOLDEN");
+  return update != nullptr && std::string(update) == "1";
+}
+
+// Writes an expectation, or removes it when it says what its absence says.
+void writeExpectation(const fs::path& path, const std::string& text, bool absentMeansThis) {
+  if (absentMeansThis) {
+    fs::remove(path);
+    return;
+  }
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string expected(const fs::path& path, const std::string& absent) {
+  return fs::exists(path) ? fileText(path.string()) : absent;
+}
+
+void runCase(const std::string& name) {
+  SCOPED_TRACE("golden case " + name);
+  const fs::path stem = kGolden / name;
+  RunFolder folder(name);
+  if (fs::exists(stem.string() + ".registry"))
+    std::ofstream(folder.profile() / "registry")
+        << replaced(fileText(stem.string() + ".registry"), "{modules}", ZEK_CLI_TEST_MODULES);
+  ZekRun run{caseArgs(stem.string() + ".args"), folder.work().string(),
+             fs::exists(stem.string() + ".stdin") ? stem.string() + ".stdin" : "",
+             folder.profile().string()};
+  const ZekResult result = runZek(run);
+  ASSERT_EQ(result.failure, "");
+  const std::string status = std::to_string(result.status) + "\n";
+  const std::string files = folder.madeFiles();
+  if (updating()) {
+    writeExpectation(stem.string() + ".out", result.out, false);
+    writeExpectation(stem.string() + ".err", result.err, result.err.empty());
+    writeExpectation(stem.string() + ".status", status, result.status == 0);
+    writeExpectation(stem.string() + ".files", files, files.empty());
+    return;
+  }
+  ASSERT_TRUE(fs::exists(stem.string() + ".out")) << name << ".out is missing";
+  EXPECT_EQ(result.out, expected(stem.string() + ".out", "")) << "standard output";
+  EXPECT_EQ(result.err, expected(stem.string() + ".err", "")) << "standard error";
+  EXPECT_EQ(status, expected(stem.string() + ".status", "0\n")) << "exit status";
+  EXPECT_EQ(files, expected(stem.string() + ".files", "")) << "files made or changed";
+}
+
+TEST(CliGolden, EveryCaseRunsAsExpected) {
+  std::vector<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(kGolden))
+    if (entry.path().extension() == ".args")
+      names.push_back(entry.path().stem().string());
+  std::sort(names.begin(), names.end());
+  ASSERT_FALSE(names.empty()) << "no cases in " << kGolden;
+  for (const std::string& name : names)
+    runCase(name);
+}
+
+TEST(CliTranscript, TheTranscriptFileHoldsWhatStandardOutputShows) {
+  RunFolder folder("transcript-file");
+  const ZekResult result =
+      runZek({{"-s", "new_drawing.scr", "-c", "ID\n3,4", "--transcript", "run.txt"},
+              folder.work().string(), "", folder.profile().string()});
+  ASSERT_EQ(result.failure, "");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("Command: ID\nSpecify point: 3,4\n"), std::string::npos) << result.out;
+  EXPECT_EQ(fileText((folder.work() / "run.txt").string()), result.out);
+}
+
+TEST(CliTranscript, AnUnwritableTranscriptFileIsAUsageError) {
+  RunFolder folder("transcript-unwritable");
+  const ZekResult result = runZek({{"-c", "ID", "--transcript", "no/such/folder/run.txt"},
+                                   folder.work().string(), "", folder.profile().string()});
+  ASSERT_EQ(result.failure, "");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.out, "") << "nothing runs";
+  EXPECT_EQ(result.err, "zek: --transcript no/such/folder/run.txt: cannot write the file\n");
+}
+
+}  // namespace
+}  // namespace zek::cli
