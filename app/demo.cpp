@@ -10,6 +10,7 @@
 #include "db/support_path.h"
 #include "db_database.h"
 #include "drawing_stats.h"
+#include "session.h"
 #include "zek/dxf_io.h"
 
 namespace zek {
@@ -38,17 +39,17 @@ int runDemo() {
     std::fprintf(stderr, "%s: cannot make the folder: %s\n", kDemoFolder, error.message().c_str());
     return 1;
   }
+  // The modules at work on the plate, as a drafter's script would run them.
   const std::string output = std::string(kDemoFolder) + "/plate.dxf";
-  std::vector<std::string> notes;
-  DxfWriteOptions writeOptions;
-  writeOptions.notes = &notes;
-  Status saved = writeDxfFile(*db.value(), output, writeOptions);
-  for (const std::string& note : notes)
-    std::printf("%s\n", note.c_str());
-  if (!saved.ok()) {
-    std::fprintf(stderr, "%s\n", saved.failure().describe().c_str());
-    return 1;
-  }
+  ProgramOptions options;
+  options.drawing = sample;
+  options.modules = {"zekgetpoint"};
+  options.inputs = {{InputItem::Kind::Script, shippedDataFolder() + "/demo/demo.scr"}};
+  options.output = output;
+  options.transcript = std::string(kDemoFolder) + "/transcript.txt";
+  const int status = runSession(options, SessionEnvironment{});
+  if (status != kExitDone)
+    return status;
   std::printf("written: %s\n", output.c_str());
   return 0;
 }

@@ -35,6 +35,7 @@ zek_add_test(NAME host_loader_tests
   SOURCES
     ${ZEK_LOADER_DIR}/module_loader_test.cpp
     ${ZEK_LOADER_DIR}/app_registry_test.cpp
+    ${ZEK_LOADER_DIR}/command_stack_test.cpp
   LIBS zek_editor_testing
 )
 target_compile_definitions(host_loader_tests PRIVATE

@@ -22,6 +22,7 @@ extern "C" ZEK_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void
       break;
     case AcRx::kLoadDwgMsg:
       (void)acedDefun("ZEKUNLOCKME", 1);
+      (void)acedDefun("ZEKMYPATH", 2);
       break;
     case AcRx::kInvkSubrMsg:
       if (acedGetFunCode() == 1) {
@@ -29,6 +30,8 @@ extern "C" ZEK_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void
         acutPrintf("\n%s", acedGetAppName()[0] != '\0' ? "unlocked" : "no application name");
         return static_cast<AcRx::AppRetCode>(acedRetT());
       }
+      if (acedGetFunCode() == 2)
+        return static_cast<AcRx::AppRetCode>(acedRetStr(acedGetAppName()));
       break;
     default:
       break;
