@@ -134,13 +134,8 @@ bool saveOutput(const ProgramOptions& options) {
     std::fprintf(stderr, "zek: %s: no drawing is open to save\n", options.output.c_str());
     return false;
   }
-  std::vector<std::string> notes;
-  DxfWriteOptions writeOptions;
-  writeOptions.version = options.dxfVersion;
-  writeOptions.notes = &notes;
-  Status saved = writeDxfFile(*document->database(), options.output, writeOptions);
-  for (const std::string& note : notes)
-    acutPrintf("\n%s", note.c_str());
+  // In the generation --dxf-version set for every save (setSaveVersion).
+  Status saved = writeDrawing(*document, options.output);
   if (!saved.ok()) {
     printFailure(saved.failure());
     return false;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "aced_arx.h"
+#include "acui_dialog.h"
 #include "aced_lisp.h"
 #include "aced_output.h"
 #include "frame/module_frame.h"
@@ -71,6 +72,46 @@ void showCurrentDialog() {
   acutPrintf("\n%s", dialog ? dialog->title : "No dialog resources are current.");
 }
 
+// A module dialog: a hole name and a count, with a button that doubles the
+// count, read back in OnOK.
+class HoleNameDialog : public CAcUiDialog {
+public:
+  HoleNameDialog() : CAcUiDialog(kDialogId, CWnd::FromHandle(adsw_acadMainWnd())) {}
+  std::string name;
+  int count = 0;
+
+protected:
+  bool OnInitDialog() override {
+    CAcUiDialog::OnInitDialog();
+    SetDlgItemText(1001, "钻孔");
+    SetDlgItemInt(1002, 4);
+    return true;
+  }
+  void OnOK() override {
+    char text[64] = "";
+    GetDlgItemText(1001, text, sizeof text);
+    name = text;
+    count = static_cast<int>(GetDlgItemInt(1002));
+    CAcUiDialog::OnOK();
+  }
+  afx_msg void OnDouble() { SetDlgItemInt(1002, 2 * GetDlgItemInt(1002)); }
+
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(HoleNameDialog, CAcUiDialog)
+  ON_BN_CLICKED(1003, OnDouble)
+END_MESSAGE_MAP()
+
+void askHoleName() {
+  HoleNameDialog dialog;
+  const int result = dialog.DoModal();
+  if (result == IDOK)
+    acutPrintf("\nHole %s, %d of them.", dialog.name.c_str(), dialog.count);
+  else
+    acutPrintf("\nNo hole named (%d).", result);
+}
+
 int answerT(const resbuf*) { return acedRetT(); }
 
 // Defines ZEKTGHOST under a function code the module's table does not have.
@@ -89,6 +130,8 @@ constexpr zek::CommandRow kCommands[] = {
     zek::command<throwHalfWay>("ZEKTTHROW"),
     zek::command<showCurrentDialog>("ZEKTDIALOG").withModuleResources(),
     zek::command<showCurrentDialog>("ZEKTNODIALOG"),
+    zek::command<askHoleName>("ZEKTHOLENAME").withModuleResources(),
+    zek::command<askHoleName>("ZEKTHOLENAMEBARE"),
 };
 
 constexpr zek::LispFunctionRow kFunctions[] = {
@@ -102,10 +145,16 @@ constexpr zek::ModuleTable kModule{.group = "ZEKTESTCMDS",
                                    .ownResourcesWhileRegistering = true};
 
 const ZekControlResource kControls[] = {
-    {1, ZekControlKind::DefaultButton, "OK", 10, 10, 50, 14, 0},
+    {1000, ZekControlKind::StaticText, "孔名", 6, 8, 30, 10, 0},
+    {1001, ZekControlKind::EditBox, "", 40, 6, 70, 12, 0},
+    {1002, ZekControlKind::EditBox, "", 40, 22, 30, 12, 0},
+    {1003, ZekControlKind::Button, "加倍", 76, 22, 34, 12, 0},
+    {1, ZekControlKind::DefaultButton, "确定", 6, 40, 50, 14, 0},
+    {2, ZekControlKind::Button, "取消", 60, 40, 50, 14, 0},
 };
 const ZekDialogResource kDialogs[] = {
-    {kDialogId, "Test module dialog", 120, 40, "", 9, kControls, 1},
+    {kDialogId, "Test module dialog", 120, 60, "", 9, kControls,
+     static_cast<int>(sizeof kControls / sizeof kControls[0])},
 };
 
 }  // namespace

@@ -92,7 +92,7 @@ std::string drawingFileName(std::string_view typed) {
   return name;
 }
 
-bool saveDrawing(Document& document, const std::string& path) {
+Status writeDrawing(Document& document, const std::string& path) {
   std::vector<std::string> notes;
   DxfWriteOptions options;
   options.version = record().saveVersion;
@@ -100,6 +100,11 @@ bool saveDrawing(Document& document, const std::string& path) {
   Status saved = writeDxfFile(*document.database(), path, options);
   for (const std::string& note : notes)
     acutPrintf("\n%s", note.c_str());
+  return saved;
+}
+
+bool saveDrawing(Document& document, const std::string& path) {
+  Status saved = writeDrawing(document, path);
   if (!saved.ok()) {
     reportFailure(saved.failure());
     return false;

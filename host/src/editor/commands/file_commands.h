@@ -25,8 +25,11 @@ std::optional<DxfVersion> saveVersion();
 std::string drawingFileName(std::string_view typed);
 
 // Writes a document's drawing to a path in the save generation, atomically
-// (the previous file kept as NAME.bak). The writer's notes and, on failure,
-// the file and the reason go to the command line. True when it was written.
+// (the previous file kept as NAME.bak); the writer's notes go to the command
+// line. Answers the writer's status, the failure unreported.
+[[nodiscard]] Status writeDrawing(Document& document, const std::string& path);
+// The same, with a failure's file and reason on the command line (and
+// counted among the failed file operations). True when it was written.
 [[nodiscard]] bool saveDrawing(Document& document, const std::string& path);
 
 // The opens and saves of the file commands that failed in this run, as
