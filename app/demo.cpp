@@ -43,7 +43,7 @@ int runDemo() {
   const std::string output = std::string(kDemoFolder) + "/plate.dxf";
   ProgramOptions options;
   options.drawing = sample;
-  options.modules = {"zekgetpoint"};
+  options.modules = {"zekgetpoint", "zekislands"};
   options.inputs = {{InputItem::Kind::Script, shippedDataFolder() + "/demo/demo.scr"}};
   options.output = output;
   options.transcript = std::string(kDemoFolder) + "/transcript.txt";

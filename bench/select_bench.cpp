@@ -3,6 +3,7 @@
 // holes and edges. Prints the spatial index's build time and the time per
 // query for small and large windows; a program to run by hand, never a test.
 //   zek-select-bench [--entities 10000,100000,1000000] [--queries N]
+#include "size_list.h"
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -82,21 +83,6 @@ QueryFigures timeQueries(double size, double extent, int queries) {
   return figures;
 }
 
-std::vector<std::size_t> parseCounts(const char* text) {
-  std::vector<std::size_t> counts;
-  std::string list(text);
-  std::size_t start = 0;
-  while (start <= list.size()) {
-    std::size_t comma = list.find(',', start);
-    std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-    if (!item.empty())
-      counts.push_back(static_cast<std::size_t>(std::strtoull(item.c_str(), nullptr, 10)));
-    if (comma == std::string::npos)
-      break;
-    start = comma + 1;
-  }
-  return counts;
-}
 
 }  // namespace
 
@@ -106,7 +92,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string option = argv[i];
     if (option == "--entities")
-      counts = parseCounts(argv[i + 1]);
+      counts = zek::bench::parseCounts(argv[i + 1]);
     else if (option == "--queries")
       queries = std::max(1, std::atoi(argv[i + 1]));
     else {

@@ -51,7 +51,7 @@ TEST_F(ModuleDocuments, NothingIsLeftAfterTheSecondUnload) {
     EXPECT_EQ(table.groupCommands("ZEKTESTCMDS"),
               (std::vector<std::string>{"ZEKTHELLO", "ZEKTGQS", "ZEKTPICK", "ZEKTMODAL",
                                         "ZEKTLOADCALL", "ZEKTTHROW", "ZEKTDIALOG",
-                                        "ZEKTNODIALOG"}))
+                                        "ZEKTNODIALOG", "ZEKTHOLENAME", "ZEKTHOLENAMEBARE"}))
         << "round " << round;
     EXPECT_EQ(table.find("ZEKTPICK")->flags, ACRX_CMD_USEPICKSET);
     EXPECT_EQ(table.find("ZEKTQGS")->globalName, "ZEKTGQS");
