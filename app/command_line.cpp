@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <string_view>
 
@@ -11,8 +13,8 @@ namespace zek {
 namespace {
 
 enum class Option {
-  Script, Text, Output, Render, Support, Load, DxfVersion, Transcript, Interactive, Help,
-  Version, Stats,
+  Script, Text, Output, Render, RenderSize, RenderWindow, RenderView, RenderTemp, RenderDark,
+  Support, Load, DxfVersion, Transcript, Interactive, Help, Version, Stats,
 };
 
 struct OptionRule {
@@ -26,6 +28,11 @@ constexpr OptionRule kOptions[] = {
     {"-c", Option::Text, "a text"},
     {"-o", Option::Output, "a file name"},
     {"--render", Option::Render, "a file name (.svg, .png or .pdf)"},
+    {"--render-size", Option::RenderSize, "a size in pixels, WIDTHxHEIGHT"},
+    {"--render-window", Option::RenderWindow, "two corners, x1,y1,x2,y2"},
+    {"--render-view", Option::RenderView, nullptr},
+    {"--render-temp", Option::RenderTemp, nullptr},
+    {"--render-dark", Option::RenderDark, nullptr},
     {"--support", Option::Support, "a folder"},
     {"--load", Option::Load, "a module name"},
     {"--dxf-version", Option::DxfVersion, "R12, R2000, R2004 or R2018"},
@@ -48,6 +55,31 @@ std::string lowerCased(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
+}
+
+// The numbers of a text such as "1600x1200" or "0,0,400,300", split at
+// `separator`; empty when any part is not a finite number.
+std::vector<double> numbersIn(const std::string& text, char separator) {
+  std::vector<double> numbers;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find(separator, start);
+    if (end == std::string::npos)
+      end = text.size();
+    const std::string part = text.substr(start, end - start);
+    char* stop = nullptr;
+    const double value = std::strtod(part.c_str(), &stop);
+    if (part.empty() || *stop != '\0' || !std::isfinite(value) ||
+        std::isspace(static_cast<unsigned char>(part.front())))
+      return {};
+    numbers.push_back(value);
+    start = end + 1;
+  }
+  return numbers;
+}
+
+bool isPixelCount(double value) {
+  return value >= 16 && value <= 16384 && value == std::floor(value);
 }
 
 // Walks the arguments once; the first error stops it.
@@ -137,6 +169,9 @@ private:
       case Option::Help: break;  // answered before parsing
       case Option::Version: version_ = true; break;
       case Option::Stats: stats_ = true; --optionCount_; break;
+      case Option::RenderView: takeRenderSetting("--render-view"); result_.options.renderSettings.currentView = true; break;
+      case Option::RenderTemp: takeRenderSetting("--render-temp"); result_.options.renderSettings.temporaryGraphics = true; break;
+      case Option::RenderDark: takeRenderSetting("--render-dark"); result_.options.renderSettings.darkTheme = true; break;
       default: break;
     }
   }
@@ -151,6 +186,8 @@ private:
       case Option::Output: setOnce(o.output, rule.name, value); break;
       case Option::Transcript: setOnce(o.transcript, rule.name, value); break;
       case Option::Render: takeRender(value); break;
+      case Option::RenderSize: takeRenderSize(value); break;
+      case Option::RenderWindow: takeRenderWindow(value); break;
       case Option::DxfVersion: takeDxfVersion(value); break;
       default: break;
     }
@@ -166,7 +203,40 @@ private:
     const std::string extension = lowerCased(std::filesystem::path(value).extension().string());
     if (extension != ".svg" && extension != ".png" && extension != ".pdf")
       return fail("--render writes .svg, .png or .pdf, not " + value);
-    setOnce(result_.options.render, "--render", value);
+    if (!result_.options.renders.empty())
+      return fail("--render given twice");
+    result_.options.renders.push_back(value);
+  }
+
+  // The settings of --render, each given at most once; --render itself is
+  // checked for when the whole line is read.
+  void takeRenderSetting(const std::string& name) {
+    if (std::find(renderSettingsGiven_.begin(), renderSettingsGiven_.end(), name) !=
+        renderSettingsGiven_.end())
+      return fail(name + " given twice");
+    renderSettingsGiven_.push_back(name);
+  }
+
+  void takeRenderSize(const std::string& value) {
+    takeRenderSetting("--render-size");
+    std::vector<double> numbers = numbersIn(value, 'x');
+    if (numbers.size() != 2 || !isPixelCount(numbers[0]) || !isPixelCount(numbers[1]))
+      return fail("--render-size needs WIDTHxHEIGHT in whole pixels from 16 to 16384, not " +
+                  value);
+    result_.options.renderSettings.width = static_cast<int>(numbers[0]);
+    result_.options.renderSettings.height = static_cast<int>(numbers[1]);
+  }
+
+  void takeRenderWindow(const std::string& value) {
+    takeRenderSetting("--render-window");
+    std::vector<double> n = numbersIn(value, ',');
+    if (n.size() != 4)
+      return fail("--render-window needs two corners x1,y1,x2,y2, not " + value);
+    if (n[0] == n[2] || n[1] == n[3])
+      return fail("--render-window needs corners that differ in x and in y, not " + value);
+    result_.options.renderSettings.window =
+        std::array<double, 4>{std::min(n[0], n[2]), std::min(n[1], n[3]), std::max(n[0], n[2]),
+                              std::max(n[1], n[3])};
   }
 
   void takeDxfVersion(const std::string& value) {
@@ -178,6 +248,12 @@ private:
   }
 
   CommandLine finish() {
+    if (result_.usageError.empty() && !renderSettingsGiven_.empty() &&
+        result_.options.renders.empty())
+      fail(renderSettingsGiven_.front() + " needs --render");
+    if (result_.usageError.empty() && result_.options.renderSettings.window &&
+        result_.options.renderSettings.currentView)
+      fail("--render-window and --render-view cannot both be given");
     if (!result_.usageError.empty())
       result_.mode = CommandLine::Mode::Usage;
     else if (version_)
@@ -214,6 +290,7 @@ private:
   bool version_ = false;
   bool stats_ = false;
   int optionCount_ = 0;  // options other than --stats
+  std::vector<std::string> renderSettingsGiven_;
 };
 
 }  // namespace
@@ -222,7 +299,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) { return Pars
 
 const char* usageSynopsis() {
   return "usage: zek [DRAWING.dxf] [-s SCRIPT]... [-c TEXT]... [-o OUT.dxf]\n"
-         "           [--render OUT.svg|.png|.pdf] [--support DIR]... [--load MODULE]...\n"
+         "           [--render OUT.svg|.png|.pdf [--render-size WxH] [--render-window x1,y1,x2,y2]\n"
+         "            [--render-view] [--render-temp] [--render-dark]]\n"
+         "           [--support DIR]... [--load MODULE]...\n"
          "           [--dxf-version R12|R2000|R2004|R2018] [--transcript FILE] [-i]\n"
          "       zek --stats DRAWING.dxf\n"
          "       zek demo\n"
@@ -245,7 +324,13 @@ const char* helpText() {
          "  --support DIR        look for definition files and modules in DIR (repeatable)\n"
          "  --load MODULE        load a module before the first line (repeatable)\n"
          "  --transcript FILE    also write the transcript to FILE\n"
-         "  --render OUT         draw the drawing to .svg, .png or .pdf (not built yet)\n"
+         "  --render OUT         draw the drawing to .svg, .png or .pdf after the input\n"
+         "  --render-size WxH    the picture's size in pixels (default 1600x1200)\n"
+         "  --render-window x1,y1,x2,y2  the part of the drawing shown (default: its\n"
+         "                       extents with a 5 % margin)\n"
+         "  --render-view        show the current view instead\n"
+         "  --render-temp        draw the temporary graphics (highlights, vectors) on top\n"
+         "  --render-dark        a dark background, as on the screen\n"
          "\n"
          "  zek --stats DRAWING.dxf   entity counts by type per block, layers, extents\n"
          "  zek demo                  the bundled sample plate: statistics, written to out/demo/\n"

@@ -2,6 +2,7 @@
 // record before anything runs, and the help text that describes it.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,17 @@
 #include "zek/dxf_io.h"
 
 namespace zek {
+
+// How --render draws: the picture's size and the part of the drawing shown.
+struct RenderRequest {
+  int width = 1600;                  // --render-size WxH, pixels
+  int height = 1200;
+  std::optional<std::array<double, 4>> window;  // --render-window x1,y1,x2,y2 (world)
+  bool currentView = false;          // --render-view
+  bool temporaryGraphics = false;    // --render-temp
+  bool darkTheme = false;            // --render-dark
+  bool operator==(const RenderRequest&) const = default;
+};
 
 // A script file (-s) or a text (-c), in command-line order.
 struct InputItem {
@@ -22,7 +34,10 @@ struct ProgramOptions {
   std::string drawing;               // "" for a new drawing from the template
   std::vector<InputItem> inputs;     // -s and -c, in the order given
   std::string output;                // -o: the drawing saved after the input
-  std::string render;                // --render: the picture drawn after the input
+  // --render: the pictures drawn after the input (the command line names
+  // one; the demo draws two).
+  std::vector<std::string> renders;
+  RenderRequest renderSettings;      // --render-size, --render-window, --render-view ...
   std::vector<std::string> supportFolders;  // --support, in order
   std::vector<std::string> modules;         // --load, in order
   std::optional<DxfVersion> dxfVersion;     // --dxf-version

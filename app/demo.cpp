@@ -39,18 +39,30 @@ int runDemo() {
     std::fprintf(stderr, "%s: cannot make the folder: %s\n", kDemoFolder, error.message().c_str());
     return 1;
   }
+  // The drafter's copy of the plate, worked on in place as a drafter would.
+  const std::string folder = kDemoFolder;
+  const std::string drawing = folder + "/plate.dxf";
+  std::filesystem::copy_file(sample, drawing, std::filesystem::copy_options::overwrite_existing,
+                             error);
+  if (error) {
+    std::fprintf(stderr, "%s: cannot copy the sample plate: %s\n", drawing.c_str(),
+                 error.message().c_str());
+    return 1;
+  }
   // The modules at work on the plate, as a drafter's script would run them.
-  const std::string output = std::string(kDemoFolder) + "/plate.dxf";
   ProgramOptions options;
-  options.drawing = sample;
-  options.modules = {"zekgetpoint", "zekislands"};
+  options.drawing = drawing;
+  options.modules = {"zekgetpoint", "zekislands", "zekcenline", "zekboundary", "zekovercut"};
   options.inputs = {{InputItem::Kind::Script, shippedDataFolder() + "/demo/demo.scr"}};
-  options.output = output;
-  options.transcript = std::string(kDemoFolder) + "/transcript.txt";
+  options.output = drawing;
+  options.renders = {folder + "/plate.png", folder + "/plate.svg"};
+  options.transcript = folder + "/transcript.txt";
   const int status = runSession(options, SessionEnvironment{});
   if (status != kExitDone)
     return status;
-  std::printf("written: %s\n", output.c_str());
+  for (const std::string& written : {drawing, options.renders[0], options.renders[1],
+                                     options.transcript})
+    std::printf("written: %s\n", written.c_str());
   return 0;
 }
 

@@ -1,5 +1,6 @@
-// zek demo: the bundled sample plate opened, its statistics printed and the
-// drawing written under out/demo/ (what `make demo` shows).
+// zek demo: the bundled sample plate's statistics, then a copy of it in
+// out/demo/ worked on by every module through data/demo/demo.scr, saved, and
+// drawn as PNG and SVG beside its transcript (what `make demo` shows).
 #pragma once
 
 namespace zek {

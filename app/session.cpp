@@ -20,6 +20,7 @@
 #include "editor/transcript.h"
 #include "loader/app_registry_file.h"
 #include "loader/module_loader.h"
+#include "picture_output.h"
 #include "program_input.h"
 #include "zek/dxf_io.h"
 
@@ -62,6 +63,10 @@ bool addCommandLineInputs(const ProgramOptions& options, ProgramInput& input) {
 std::ostream* addInteractiveInput(const ProgramOptions& options,
                                   const SessionEnvironment& environment, ProgramInput& input) {
   if (!options.interactive && !options.inputs.empty())
+    return nullptr;
+  // A picture asked for without input is drawn at once: a terminal is not
+  // waited on (a pipe is still read as a script).
+  if (!options.interactive && !options.renders.empty() && environment.stdinIsTerminal)
     return nullptr;
   if (environment.stdinIsTerminal && environment.openTerminal) {
     TerminalInput terminal = environment.openTerminal();
@@ -143,6 +148,22 @@ bool saveOutput(const ProgramOptions& options) {
   return true;
 }
 
+// Draws the current drawing as --render asks; a failure goes to standard error.
+bool renderOutput(const ProgramOptions& options) {
+  Document* document = currentDocument();
+  bool drawn = true;
+  for (const std::string& path : options.renders) {
+    std::string error;
+    if (document == nullptr)
+      error = path + ": no drawing is open to draw";
+    else if (renderPicture(*document, path, options.renderSettings, error))
+      continue;
+    std::fprintf(stderr, "zek: %s\n", error.c_str());
+    drawn = false;
+  }
+  return drawn;
+}
+
 // Takes down what a run set up, on every way out: modules unloaded,
 // documents closed, the transcript's streams detached.
 class RunScope {
@@ -174,6 +195,8 @@ int runInput(const ProgramOptions& options) {
   }
   if (!options.output.empty() && !saveOutput(options))
     status = kExitDrawingFailed;
+  if (!options.renders.empty() && !renderOutput(options))
+    status = kExitDrawingFailed;
   for (const std::string& failure : failedFileOperations()) {
     std::fprintf(stderr, "%s\n", failure.c_str());  // an OPEN or SAVE of the input failed
     status = kExitDrawingFailed;
@@ -185,8 +208,6 @@ int runInput(const ProgramOptions& options) {
 }  // namespace
 
 int runSession(const ProgramOptions& options, const SessionEnvironment& environment) {
-  if (!options.render.empty())
-    return usageError("--render " + options.render + ": drawing to a picture is not built yet");
   ProgramInput input;
   if (!addCommandLineInputs(options, input))
     return kExitUsage;

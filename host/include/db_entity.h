@@ -61,6 +61,8 @@ public:
 using AcGePoint3dArray = AcArray<AcGePoint3d>;
 using AcGeDoubleArray = AcArray<double>;
 
+class AcGiWorldDraw;
+
 class AcDbEntity : public AcDbObject {
 public:
   ACRX_DECLARE_MEMBERS(AcDbEntity);
@@ -119,6 +121,10 @@ public:
   virtual Acad::ErrorStatus moveGripPointsAt(const AcDbIntArray& indices, const AcGeVector3d& offset);
   // Adds new entities (owned by the caller) that together stand for this one.
   virtual Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const;
+  // Draws the entity through the drawing interface (acgi.h). The host's own
+  // entity kinds are drawn by the renderer itself; a custom entity draws
+  // here. Answers kTrue when drawn completely; the default draws nothing.
+  virtual Adesk::Boolean worldDraw(AcGiWorldDraw* mode);
   Acad::ErrorStatus highlight() const;
   Acad::ErrorStatus unhighlight() const;
   bool isHighlighted() const;

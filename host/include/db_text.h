@@ -77,6 +77,10 @@ public:
   // Left/Base the alignment point becomes the insertion point.
   Acad::ErrorStatus adjustAlignment(const AcDbDatabase* db = nullptr);
 
+  // What the text metrics model needs to place the box (zek/text_metrics.h):
+  // the fields in the text's plane, as the extents and the renderer read them.
+  zek::TextBoxFields boxFields() const;
+
   Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
   using AcDbEntity::getGripPoints;
@@ -101,9 +105,6 @@ protected:
   void copyTextFieldsFrom(const AcDbText& other);
 
 private:
-  // What the text metrics model needs to place the box.
-  zek::TextBoxFields boxFields() const;
-
   AcGePoint3d position_;        // OCS, as filed
   AcGePoint3d alignmentPoint_;  // OCS, as filed
   AcGeVector3d normal_ = AcGeVector3d::kZAxis;

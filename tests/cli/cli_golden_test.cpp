@@ -62,12 +62,63 @@ std::string acadver(const std::string& text) {
   return value;
 }
 
+// How often `needle` occurs in `text`.
+std::size_t occurrences(const std::string& text, const std::string& needle) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1))
+    ++count;
+  return count;
+}
+
+// A picture by what a reader checks first: a PNG's signature and size, an
+// SVG's size and its paths and glyphs, a PDF's header, pages and end.
+std::string describePicture(const std::string& text, const std::string& extension) {
+  if (extension == ".png") {
+    const bool signature = text.size() > 24 && text.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0 &&
+                           text.compare(12, 4, "IHDR") == 0;
+    if (!signature)
+      return "  not a PNG file\n";
+    auto bigEndian = [&](std::size_t at) {
+      unsigned long value = 0;
+      for (std::size_t i = 0; i < 4; ++i)
+        value = (value << 8) | static_cast<unsigned char>(text[at + i]);
+      return value;
+    };
+    return "  PNG " + std::to_string(bigEndian(16)) + " x " + std::to_string(bigEndian(20)) + "\n";
+  }
+  if (extension == ".svg") {
+    const std::size_t root = text.find("<svg");
+    if (root == std::string::npos)
+      return "  not an SVG file\n";
+    const std::string head = text.substr(root, text.find('>', root) - root);
+    auto attribute = [&](const std::string& name) {
+      const std::size_t at = head.find(" " + name + "=\"");
+      return at == std::string::npos ? std::string("?")
+                                     : head.substr(at + name.size() + 3,
+                                                   head.find('"', at + name.size() + 3) -
+                                                       (at + name.size() + 3));
+    };
+    return "  SVG " + attribute("width") + " x " + attribute("height") + ", " +
+           std::to_string(occurrences(text, "<path")) + " paths, " +
+           std::to_string(occurrences(text, "<use")) + " glyph uses\n";
+  }
+  const bool pdf = text.compare(0, 5, "%PDF-") == 0 && text.find("%%EOF") != std::string::npos;
+  if (!pdf)
+    return "  not a PDF file\n";
+  return "  PDF " + std::to_string(occurrences(text, "/Type /Page\n") +
+                                   occurrences(text, "/Type /Page ")) +
+         " page(s)\n";
+}
+
 // A file the run made, as the .files expectation lists it: a drawing (or its
-// .bak) by generation and statistics, any other file line by line.
+// .bak) by generation and statistics, a picture by its kind and size, any
+// other file line by line.
 std::string describeFile(const fs::path& path, const std::string& name) {
   const std::string text = fileText(path.string());
   const std::string extension = path.extension().string();
   std::string out = name + "\n";
+  if (extension == ".png" || extension == ".svg" || extension == ".pdf")
+    return out + describePicture(text, extension);
   if (extension == ".dxf" || extension == ".bak") {
     auto read = readDxfString(text, name);
     if (!read.ok())

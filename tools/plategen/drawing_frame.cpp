@@ -177,11 +177,11 @@ void writeLayer(DxfTextWriter& out, std::uint64_t handle, const LayerSpec& layer
   out.handle(390, frame::kNormalPlotStyle);
 }
 
-void writeLayers(DxfTextWriter& out, const PlateLayers& layers) {
-  beginTable(out, "LAYER", kLayerTable, static_cast<int>(layers.layers().size() + 1));
+void writeLayers(DxfTextWriter& out, std::span<const LayerSpec> layers) {
+  beginTable(out, "LAYER", kLayerTable, static_cast<int>(layers.size() + 1));
   writeLayer(out, frame::kFirstLayerHandle, {"0", 7, "Continuous"});
   std::uint64_t handle = frame::kFirstLayerHandle + 1;
-  for (const LayerSpec& layer : layers.layers())
+  for (const LayerSpec& layer : layers)
     writeLayer(out, handle++, layer);
   out.text(0, "ENDTAB");
 }
@@ -278,12 +278,12 @@ void writeEmptyBlock(DxfTextWriter& out, const char* name, std::uint64_t record,
 
 }  // namespace
 
-std::uint64_t firstEntityHandle(const PlateLayers& layers) {
-  return frame::kFirstLayerHandle + 1 + layers.layers().size();
+std::uint64_t firstEntityHandle(std::span<const LayerSpec> layers) {
+  return frame::kFirstLayerHandle + 1 + layers.size();
 }
 
 std::uint64_t handSeedOf(const FrameInfo& info) {
-  return firstEntityHandle(*info.layers) + info.entityCount;
+  return firstEntityHandle(info.layers) + info.entityCount;
 }
 
 void writeFrameHead(DxfTextWriter& out, const FrameInfo& info) {
@@ -293,7 +293,7 @@ void writeFrameHead(DxfTextWriter& out, const FrameInfo& info) {
   out.text(2, "TABLES");
   writeVport(out, info.extents);
   writeLtypes(out);
-  writeLayers(out, *info.layers);
+  writeLayers(out, info.layers);
   writeStyleViewUcsAppid(out);
   writeDimstyle(out);
   writeBlockRecords(out);

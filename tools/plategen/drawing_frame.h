@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "dxf_text_writer.h"
 #include "plate_layers.h"
@@ -26,13 +27,13 @@ inline constexpr std::uint64_t kFirstLayerHandle = 0x30;
 }  // namespace frame
 
 struct FrameInfo {
-  const PlateLayers* layers = nullptr;
+  std::span<const LayerSpec> layers;  // besides "0", in table order
   Extents2d extents;             // of everything in model space
   std::uint64_t entityCount = 0; // model-space entities between head and tail
 };
 
 // The handle of the first model-space entity of a drawing with these layers.
-[[nodiscard]] std::uint64_t firstEntityHandle(const PlateLayers& layers);
+[[nodiscard]] std::uint64_t firstEntityHandle(std::span<const LayerSpec> layers);
 
 // $HANDSEED: one past the last handle the drawing uses.
 [[nodiscard]] std::uint64_t handSeedOf(const FrameInfo& info);

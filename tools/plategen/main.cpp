@@ -1,7 +1,8 @@
 // zek-plategen: writes a DXF sheet of mould plates with an exact number of
-// entities, or the sample plate.
+// entities, the sample die plate, or the die plate with its stripper plate.
 //   zek-plategen --entities N [--layers 20] [--seed S] -o FILE.dxf
 //   zek-plategen --sample -o FILE.dxf
+//   zek-plategen --sample-pair -o FILE.dxf
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -16,7 +17,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zek-plategen --entities N [--layers 20] [--seed S] -o FILE.dxf\n"
-    "       zek-plategen --sample -o FILE.dxf\n";
+    "       zek-plategen --sample -o FILE.dxf\n"
+    "       zek-plategen --sample-pair -o FILE.dxf\n";
 
 std::optional<std::uint64_t> parseCount(std::string_view text) {
   std::uint64_t value = 0;
@@ -35,7 +37,7 @@ int usageError(const std::string& message) {
 
 int main(int argc, char** argv) {
   zek::plategen::PlateOptions options;
-  bool sample = false, haveCount = false;
+  bool sample = false, pair = false, haveCount = false, haveSheetOption = false;
   std::string output;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
@@ -44,6 +46,8 @@ int main(int argc, char** argv) {
       return usageError(std::string(arg) + " needs a value");
     if (arg == "--sample") {
       sample = true;
+    } else if (arg == "--sample-pair") {
+      pair = true;
     } else if (arg == "-o") {
       output = argv[++i];
     } else if (takesValue) {
@@ -56,10 +60,12 @@ int main(int argc, char** argv) {
         options.entities = *value;
         haveCount = true;
       } else if (arg == "--layers") {
+        haveSheetOption = true;
         if (*value < 1 || *value > 1000)
           return usageError("--layers expects 1 to 1000, found " + std::string(text));
         options.layers = static_cast<int>(*value);
       } else {
+        haveSheetOption = true;
         options.seed = *value;
       }
     } else if (arg == "-h" || arg == "--help") {
@@ -71,10 +77,13 @@ int main(int argc, char** argv) {
   }
   if (output.empty())
     return usageError("-o FILE.dxf is required");
-  if (sample == haveCount)
-    return usageError("give either --entities N or --sample");
+  if (int{sample} + int{pair} + int{haveCount} != 1)
+    return usageError("give one of --entities N, --sample and --sample-pair");
+  if (haveSheetOption && !haveCount)
+    return usageError("--layers and --seed apply to --entities only");
 
   auto summary = sample ? zek::plategen::writeSamplePlateFile(output)
+                 : pair ? zek::plategen::writeSamplePairFile(output)
                         : zek::plategen::writePlatesFile(options, output);
   if (!summary) {
     std::fprintf(stderr, "zek-plategen: %s: cannot write the file: %s\n", output.c_str(),

@@ -40,10 +40,10 @@ DrawingSummary summaryOf(const EntityWriter& entities, std::uint64_t handSeed,
 std::optional<DrawingSummary> writePlates(const PlateOptions& options, std::ostream& out) {
   PlateLayers layers(options.layers);
   SheetPlan sheet = planSheet(options.entities, options.seed);
-  FrameInfo frame{&layers, sheet.extents, options.entities};
+  FrameInfo frame{layers.layers(), sheet.extents, options.entities};
   DxfTextWriter writer(out);
   writeFrameHead(writer, frame);
-  EntityWriter entities(writer, firstEntityHandle(layers), frame::kModelSpaceRecord);
+  EntityWriter entities(writer, firstEntityHandle(layers.layers()), frame::kModelSpaceRecord);
   for (std::size_t i = 0; i < sheet.plates.size(); ++i)
     writePlate(entities, layers, sheet.plates[i], i + 1);
   writeFrameTail(writer);
@@ -60,6 +60,10 @@ std::optional<DrawingSummary> writePlatesFile(const PlateOptions& options,
 
 std::optional<DrawingSummary> writeSamplePlateFile(const std::string& path) {
   return writeToFile(path, [](std::ostream& out) { return writeSamplePlate(out); });
+}
+
+std::optional<DrawingSummary> writeSamplePairFile(const std::string& path) {
+  return writeToFile(path, [](std::ostream& out) { return writeSamplePair(out); });
 }
 
 }  // namespace zek::plategen

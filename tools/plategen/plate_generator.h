@@ -1,7 +1,8 @@
 // The plate generator: DXF drawings (R2018, AC1032) of a sheet of mould plates
-// with a chosen number of entities, and a small sample plate. It writes the
-// DXF text itself, independent of the host library, so its drawings are an
-// independent check of our reader as well as benchmark input.
+// with a chosen number of entities, and the sample die plate alone or with its
+// stripper plate. It writes the DXF text itself, independent of the host
+// library, so its drawings are an independent check of our reader as well as
+// benchmark input.
 #pragma once
 
 #include <array>
@@ -41,12 +42,17 @@ struct DrawingSummary {
 [[nodiscard]] std::optional<DrawingSummary> writePlates(const PlateOptions& options,
                                                         std::ostream& out);
 
-// Writes the sample mould plate (200 x 150, about 40 holes) to `out`.
+// Writes the sample die plate (400 x 300, 71 holes of 13 kinds) to `out`.
 [[nodiscard]] std::optional<DrawingSummary> writeSamplePlate(std::ostream& out);
+
+// Writes the sample die plate and its stripper plate (320 x 200) 30 mm to its
+// right, as two plates of one drawing.
+[[nodiscard]] std::optional<DrawingSummary> writeSamplePair(std::ostream& out);
 
 // The same drawings written to a file; nothing when it cannot be written.
 [[nodiscard]] std::optional<DrawingSummary> writePlatesFile(const PlateOptions& options,
                                                             const std::string& path);
 [[nodiscard]] std::optional<DrawingSummary> writeSamplePlateFile(const std::string& path);
+[[nodiscard]] std::optional<DrawingSummary> writeSamplePairFile(const std::string& path);
 
 }  // namespace zek::plategen

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -15,60 +16,12 @@
 
 #include "dxf_text_writer.h"
 #include "plate_generator.h"
+#include "test_dxf_groups.h"
 
 namespace zek::plategen {
 namespace {
 
-struct Group {
-  int code;
-  std::string value;
-};
-
-// Splits DXF text into groups; a malformed code line fails the test.
-std::vector<Group> groupsOf(const std::string& text) {
-  std::vector<Group> groups;
-  std::istringstream in(text);
-  std::string code, value;
-  while (std::getline(in, code) && std::getline(in, value)) {
-    char* end = nullptr;
-    long c = std::strtol(code.c_str(), &end, 10);
-    EXPECT_TRUE(end && *end == '\0' && !code.empty()) << "bad group code line \"" << code << "\"";
-    groups.push_back({static_cast<int>(c), value});
-  }
-  return groups;
-}
-
-struct Entity {
-  std::string type;
-  std::vector<Group> groups;  // after the 0 group
-};
-
-// The records of section `name` (ENTITIES, TABLES, ...), split at each 0 group.
-std::vector<Entity> recordsOf(const std::vector<Group>& groups, const std::string& name) {
-  std::vector<Entity> records;
-  bool inside = false;
-  for (std::size_t i = 0; i < groups.size(); ++i) {
-    const Group& g = groups[i];
-    if (!inside) {
-      inside = g.code == 2 && g.value == name && i > 0 && groups[i - 1].value == "SECTION";
-      continue;
-    }
-    if (g.code == 0 && g.value == "ENDSEC")
-      break;
-    if (g.code == 0)
-      records.push_back({g.value, {}});
-    else if (!records.empty())
-      records.back().groups.push_back(g);
-  }
-  return records;
-}
-
-const Group* find(const Entity& e, int code) {
-  for (const Group& g : e.groups)
-    if (g.code == code)
-      return &g;
-  return nullptr;
-}
+using namespace test;
 
 std::string plates(std::uint64_t entities, int layers = 20, std::uint64_t seed = 1,
                    DrawingSummary* summary = nullptr) {
@@ -86,13 +39,10 @@ std::string sample() {
   return out.str();
 }
 
-std::uint64_t hex(const std::string& text) { return std::strtoull(text.c_str(), nullptr, 16); }
-
-std::uint64_t headerHandSeed(const std::vector<Group>& groups) {
-  for (std::size_t i = 0; i + 1 < groups.size(); ++i)
-    if (groups[i].code == 9 && groups[i].value == "$HANDSEED")
-      return hex(groups[i + 1].value);
-  return 0;
+std::string samplePair() {
+  std::ostringstream out;
+  EXPECT_TRUE(writeSamplePair(out).has_value());
+  return out.str();
 }
 
 // Entity counts at the edges of the plate budget: none, fewer than one plate
@@ -158,6 +108,7 @@ TEST(PlateGenerator, HandlesAreUniqueBelowTheSeedAndOwnersExist) {
   expectHandlesSound(plates(3000), "3000 entities");
   expectHandlesSound(plates(500, 33), "500 entities on 33 layers");
   expectHandlesSound(sample(), "sample");
+  expectHandlesSound(samplePair(), "sample pair");
 }
 
 // Each entity opens with handle, owner, AcDbEntity and layer, then carries its
@@ -167,7 +118,8 @@ struct MarkerCase {
   std::vector<std::string> markers;
 };
 
-TEST(PlateGenerator, EntitiesCarryHandleOwnerLayerAndSubclassMarkers) {
+void expectEntitiesWellFormed(const std::string& text, std::size_t layerCount,
+                              const std::string& what) {
   const std::vector<MarkerCase> cases = {
       {"LINE", {"AcDbEntity", "AcDbLine"}},
       {"CIRCLE", {"AcDbEntity", "AcDbCircle"}},
@@ -175,36 +127,44 @@ TEST(PlateGenerator, EntitiesCarryHandleOwnerLayerAndSubclassMarkers) {
       {"LWPOLYLINE", {"AcDbEntity", "AcDbPolyline"}},
       {"TEXT", {"AcDbEntity", "AcDbText", "AcDbText"}},
   };
-  for (int layerCount : {1, 20, 26}) {
-    auto groups = groupsOf(plates(2000, layerCount, 5));
-    std::set<std::string> layers;
-    std::string modelSpace;
-    for (const Entity& r : recordsOf(groups, "TABLES")) {
-      if (r.type == "LAYER" && find(r, 2))
-        layers.insert(find(r, 2)->value);
-      if (r.type == "BLOCK_RECORD" && find(r, 2) && find(r, 2)->value == "*Model_Space")
-        modelSpace = find(r, 5)->value;
-    }
-    ASSERT_FALSE(modelSpace.empty()) << "no *Model_Space block record";
-    EXPECT_EQ(layers.size(), static_cast<std::size_t>(layerCount + 1)) << layerCount << " layers";
-    for (const Entity& e : recordsOf(groups, "ENTITIES")) {
-      ASSERT_GE(e.groups.size(), 4u) << e.type;
-      EXPECT_EQ(e.groups[0].code, 5) << e.type << ": handle first";
-      EXPECT_EQ(e.groups[1].code, 330) << e.type << ": owner second";
-      EXPECT_EQ(e.groups[1].value, modelSpace) << e.type << ": owned by *Model_Space";
-      const Group* layer = find(e, 8);
-      ASSERT_NE(layer, nullptr) << e.type;
-      EXPECT_TRUE(layers.count(layer->value)) << e.type << " on unknown layer " << layer->value;
-      auto c = std::find_if(cases.begin(), cases.end(),
-                            [&](const MarkerCase& m) { return e.type == m.type; });
-      ASSERT_NE(c, cases.end()) << "unexpected entity " << e.type;
-      std::vector<std::string> markers;
-      for (const Group& g : e.groups)
-        if (g.code == 100)
-          markers.push_back(g.value);
-      EXPECT_EQ(markers, c->markers) << e.type << " handle " << e.groups[0].value;
-    }
+  auto groups = groupsOf(text);
+  std::set<std::string> layers;
+  std::string modelSpace;
+  for (const Entity& r : recordsOf(groups, "TABLES")) {
+    if (r.type == "LAYER" && find(r, 2))
+      layers.insert(find(r, 2)->value);
+    if (r.type == "BLOCK_RECORD" && find(r, 2) && find(r, 2)->value == "*Model_Space")
+      modelSpace = find(r, 5)->value;
   }
+  ASSERT_FALSE(modelSpace.empty()) << what << ": no *Model_Space block record";
+  EXPECT_EQ(layers.size(), layerCount) << what << ": layers with \"0\"";
+  for (const Entity& e : recordsOf(groups, "ENTITIES")) {
+    ASSERT_GE(e.groups.size(), 4u) << what << ": " << e.type;
+    EXPECT_EQ(e.groups[0].code, 5) << what << ": " << e.type << ": handle first";
+    EXPECT_EQ(e.groups[1].code, 330) << what << ": " << e.type << ": owner second";
+    EXPECT_EQ(e.groups[1].value, modelSpace) << what << ": " << e.type << ": owned by *Model_Space";
+    const Group* layer = find(e, 8);
+    ASSERT_NE(layer, nullptr) << what << ": " << e.type;
+    EXPECT_TRUE(layers.count(layer->value))
+        << what << ": " << e.type << " on unknown layer " << layer->value;
+    auto c = std::find_if(cases.begin(), cases.end(),
+                          [&](const MarkerCase& m) { return e.type == m.type; });
+    ASSERT_NE(c, cases.end()) << what << ": unexpected entity " << e.type;
+    std::vector<std::string> markers;
+    for (const Group& g : e.groups)
+      if (g.code == 100)
+        markers.push_back(g.value);
+    EXPECT_EQ(markers, c->markers) << what << ": " << e.type << " handle " << e.groups[0].value;
+  }
+}
+
+TEST(PlateGenerator, EntitiesCarryHandleOwnerLayerAndSubclassMarkers) {
+  for (int layerCount : {1, 20, 26})
+    expectEntitiesWellFormed(plates(2000, layerCount, 5), layerCount + 1,
+                             std::to_string(layerCount) + " layers");
+  // The samples' 25 layers of the shipped standard, besides "0".
+  expectEntitiesWellFormed(sample(), 26, "sample");
+  expectEntitiesWellFormed(samplePair(), 26, "sample pair");
 }
 
 // A polyline says how many vertices it has (90) and has exactly that many;
@@ -231,35 +191,34 @@ TEST(PlateGenerator, PolylinesHoldTheirVertexCountAndSlotBulges) {
   EXPECT_TRUE(bulges.count("0.41421356237309503")) << "no rounded pocket corner (tan 22.5 degrees)";
 }
 
-// All points of the entities lie within $EXTMIN..$EXTMAX (turned plates
-// included), and plates do not all sit at the origin.
+// All points of the entities lie within $EXTMIN..$EXTMAX.
+void expectWithinHeaderExtents(const std::string& text, const std::string& what) {
+  auto groups = groupsOf(text);
+  HeaderExtents ext = headerExtents(groups);
+  for (const Entity& e : recordsOf(groups, "ENTITIES"))
+    for (const Group& g : e.groups) {
+      bool isX = g.code == 10 || g.code == 11, isY = g.code == 20 || g.code == 21;
+      if (!isX && !isY)
+        continue;
+      double v = std::atof(g.value.c_str());
+      double lo = isX ? ext.minX : ext.minY, hi = isX ? ext.maxX : ext.maxY;
+      EXPECT_TRUE(v >= lo && v <= hi) << what << ": " << e.type << " " << e.groups[0].value
+                                      << " group " << g.code << " = " << g.value << " outside "
+                                      << lo << ".." << hi;
+    }
+}
+
+// Turned plates included; and the plates of a sheet do not all sit at the origin.
 TEST(PlateGenerator, EntitiesLieWithinTheHeaderExtents) {
   for (std::uint64_t seed : {1u, 2u}) {
-    auto groups = groupsOf(plates(6000, 20, seed));
-    double ext[4] = {0, 0, 0, 0};
-    for (std::size_t i = 0; i + 2 < groups.size(); ++i) {
-      if (groups[i].code != 9)
-        continue;
-      int at = groups[i].value == "$EXTMIN" ? 0 : groups[i].value == "$EXTMAX" ? 2 : -1;
-      if (at >= 0) {
-        ext[at] = std::atof(groups[i + 1].value.c_str());
-        ext[at + 1] = std::atof(groups[i + 2].value.c_str());
-      }
-    }
-    ASSERT_GT(ext[2] - ext[0], 1000.0) << "seed " << seed << ": a sheet of many plates";
-    ASSERT_GT(ext[3] - ext[1], 1000.0) << "seed " << seed;
-    for (const Entity& e : recordsOf(groups, "ENTITIES"))
-      for (const Group& g : e.groups) {
-        bool isX = g.code == 10 || g.code == 11, isY = g.code == 20 || g.code == 21;
-        if (!isX && !isY)
-          continue;
-        double v = std::atof(g.value.c_str());
-        double lo = isX ? ext[0] : ext[1], hi = isX ? ext[2] : ext[3];
-        EXPECT_TRUE(v >= lo && v <= hi)
-            << "seed " << seed << ": " << e.type << " " << e.groups[0].value << " group "
-            << g.code << " = " << g.value << " outside " << lo << ".." << hi;
-      }
+    std::string text = plates(6000, 20, seed);
+    HeaderExtents ext = headerExtents(groupsOf(text));
+    ASSERT_GT(ext.maxX - ext.minX, 1000.0) << "seed " << seed << ": a sheet of many plates";
+    ASSERT_GT(ext.maxY - ext.minY, 1000.0) << "seed " << seed;
+    expectWithinHeaderExtents(text, "seed " + std::to_string(seed));
   }
+  expectWithinHeaderExtents(sample(), "sample");
+  expectWithinHeaderExtents(samplePair(), "sample pair");
 }
 
 TEST(PlateGenerator, SameSeedSameBytesOtherSeedOtherDrawing) {
@@ -267,6 +226,7 @@ TEST(PlateGenerator, SameSeedSameBytesOtherSeedOtherDrawing) {
   EXPECT_NE(plates(2500, 20, 42), plates(2500, 20, 43)) << "seeds 42 and 43";
   EXPECT_NE(plates(2500, 20, 42), plates(2500, 12, 42)) << "12 and 20 layers";
   EXPECT_EQ(sample(), sample()) << "the sample twice";
+  EXPECT_EQ(samplePair(), samplePair()) << "the sample pair twice";
 }
 
 // About 180 bytes an entity, so benchmark file sizes follow from the count.
@@ -277,18 +237,6 @@ TEST(PlateGenerator, AveragesAbout180BytesAnEntity) {
   double perEntity = static_cast<double>(text.size()) / 20000;
   EXPECT_GT(perEntity, 150.0);
   EXPECT_LT(perEntity, 210.0);
-}
-
-TEST(SamplePlate, IsOneSmallPlateOfAboutFortyHoles) {
-  std::string text = sample();
-  EXPECT_LT(text.size(), 60u * 1024) << "the sample ships with the program";
-  std::size_t holes = 0;
-  for (const Entity& e : recordsOf(groupsOf(text), "ENTITIES"))
-    if (e.type == "CIRCLE" && find(e, 8)->value.rfind("HOLE-", 0) == 0)
-      ++holes;
-  // 4 guide, 4 x 2 counterbored screw, 2 dowel, 15 drilled, 8 ejector and 4
-  // tapped holes, the sprue bore and its seat: 43 circles on HOLE- layers.
-  EXPECT_EQ(holes, 43u);
 }
 
 struct RealCase {
@@ -329,22 +277,30 @@ TEST(DxfTextWriter, AlignsGroupCodesAndWritesHandlesInUpperHex) {
 TEST(PlateGenerator, EzdxfAuditIsClean) {
   if (std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "ezdxf not installed";
-  std::string dir = ::testing::TempDir();
-  for (bool isSample : {true, false}) {
-    std::string path = dir + (isSample ? "plategen_sample.dxf" : "plategen_10k.dxf");
-    auto s = isSample ? writeSamplePlateFile(path) : writePlatesFile({10000, 20, 1}, path);
-    ASSERT_TRUE(s.has_value()) << path;
+  const std::string dir = ::testing::TempDir();
+  struct AuditCase {
+    std::string path;
+    std::optional<DrawingSummary> (*write)(const std::string&);
+  };
+  const AuditCase cases[] = {
+      {dir + "plategen_sample.dxf", writeSamplePlateFile},
+      {dir + "plategen_sample_pair.dxf", writeSamplePairFile},
+      {dir + "plategen_10k.dxf",
+       [](const std::string& path) { return writePlatesFile({10000, 20, 1}, path); }},
+  };
+  for (const AuditCase& c : cases) {
+    ASSERT_TRUE(c.write(c.path).has_value()) << c.path;
     std::string command =
         "/usr/bin/python3 -c \"import ezdxf,sys; a=ezdxf.readfile(sys.argv[1]).audit(); "
-        "print(len(a.errors), len(a.fixes))\" " + path;
+        "print(len(a.errors), len(a.fixes))\" " + c.path;
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     char line[64] = {};
     bool got = std::fgets(line, sizeof line, pipe) != nullptr;
     int status = pclose(pipe);
-    EXPECT_TRUE(got && status == 0) << path;
-    EXPECT_EQ(std::string(line), "0 0\n") << path << ": errors and fixes";
-    std::remove(path.c_str());
+    EXPECT_TRUE(got && status == 0) << c.path;
+    EXPECT_EQ(std::string(line), "0 0\n") << c.path << ": errors and fixes";
+    std::remove(c.path.c_str());
   }
 }
 

@@ -164,6 +164,8 @@ Acad::ErrorStatus AcDbEntity::moveGripPointsAt(const AcDbIntArray&, const AcGeVe
 
 Acad::ErrorStatus AcDbEntity::explode(AcDbVoidPtrArray&) const { return Acad::eNotApplicable; }
 
+Adesk::Boolean AcDbEntity::worldDraw(AcGiWorldDraw*) { return Adesk::kTrue; }
+
 Acad::ErrorStatus AcDbEntity::highlight() const {
   if (zek::DatabaseCore* core = zek::coreOf(this))
     core->highlighted.insert(stub());

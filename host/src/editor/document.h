@@ -42,6 +42,9 @@ public:
 
   View& view() { return view_; }
   const View& view() const { return view_; }
+  // Writes the view into the drawing's "*Active" viewport, so that the file
+  // opens again where the drafter left it (called before every save).
+  void storeViewInDrawing();
   // The current user coordinate system: user → world and back.
   const AcGeMatrix3d& ucsToWorld() const { return ucsToWorld_; }
   const AcGeMatrix3d& worldToUcs() const { return worldToUcs_; }

@@ -97,6 +97,7 @@ Status writeDrawing(Document& document, const std::string& path) {
   DxfWriteOptions options;
   options.version = record().saveVersion;
   options.notes = &notes;
+  document.storeViewInDrawing();
   Status saved = writeDxfFile(*document.database(), path, options);
   for (const std::string& note : notes)
     acutPrintf("\n%s", note.c_str());

@@ -2,6 +2,16 @@
 #include "editor/commands/file_commands.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include "db_database.h"
+#include "db_symtab.h"
+#include "editor/document.h"
+#include "zek/dxf_io.h"
 
 namespace zek {
 namespace {
@@ -25,6 +35,47 @@ constexpr NameCase kNameCases[] = {
 TEST(FileCommands, MakeFileNamesOfTypedNames) {
   for (const NameCase& c : kNameCases)
     EXPECT_EQ(drawingFileName(c.typed), c.file) << '"' << c.typed << '"';
+}
+
+}  // namespace
+}  // namespace zek
+
+namespace zek {
+namespace {
+
+// A drawing opens again at the view it was saved with; a file whose saved
+// view is unusable opens at the default view.
+TEST(FileCommands, SavedDrawingReopensAtItsView) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("zek-view-" + std::to_string(::getpid()) + ".dxf"))
+          .string();
+  {
+    Document drawn(std::make_unique<AcDbDatabase>(), "");
+    drawn.view().centre = AcGePoint3d(200.0, 150.0, 0.0);
+    drawn.view().height = 320.0;
+    ASSERT_TRUE(writeDrawing(drawn, path).ok());
+  }
+  auto read = readDxfFile(path);
+  ASSERT_TRUE(read.ok()) << read.failure().describe();
+  Document reopened(std::move(read.value()), path);
+  EXPECT_EQ(reopened.view().centre, AcGePoint3d(200.0, 150.0, 0.0));
+  EXPECT_EQ(reopened.view().height, 320.0);
+  std::filesystem::remove(path);
+
+  for (double height : {0.0, -5.0, std::nan("")}) {
+    auto db = std::make_unique<AcDbDatabase>();
+    AcDbViewportTable* table = nullptr;
+    ASSERT_EQ(db->getViewportTable(table, AcDb::kForRead), Acad::eOk);
+    AcDbViewportTableRecord* active = nullptr;
+    ASSERT_EQ(table->getAt("*Active", active, AcDb::kForWrite), Acad::eOk);
+    active->setHeight(height);
+    active->setCenterPoint(AcGePoint2d(5.0, 5.0));
+    (void)active->close();
+    (void)table->close();
+    Document opened(std::move(db), "broken.dxf");
+    EXPECT_EQ(opened.view().height, View().height) << height;
+    EXPECT_EQ(opened.view().centre, View().centre) << height;
+  }
 }
 
 }  // namespace
