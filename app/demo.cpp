@@ -52,7 +52,9 @@ int runDemo() {
   // The modules at work on the plate, as a drafter's script would run them.
   ProgramOptions options;
   options.drawing = drawing;
-  options.modules = {"zekgetpoint", "zekislands", "zekcenline", "zekboundary", "zekovercut"};
+  options.modules = {"zekgetpoint", "zekislands", "zekcenline", "zekboundary",
+                     "zekovercut",  "zekleaderdcc", "zekalign",   "zekalignuu",
+                     "zekcommand"};
   options.inputs = {{InputItem::Kind::Script, shippedDataFolder() + "/demo/demo.scr"}};
   options.output = drawing;
   options.renders = {folder + "/plate.png", folder + "/plate.svg"};

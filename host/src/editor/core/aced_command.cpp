@@ -13,6 +13,7 @@
 #include "aced_vars.h"
 #include "db_object.h"
 #include "editor/core/command_loop.h"
+#include "editor/core/macro_words.h"
 #include "editor/document.h"
 #include "editor/editor_hooks.h"
 #include "editor/input.h"
@@ -143,26 +144,19 @@ public:
   bool hasMore() const { return next_ < answers_.size(); }
   // A command-position text holding blanks is a macro, as a menu macro is:
   // each blank or ";" ends an answer (two in a row give an Enter between
-  // them), and the text's own end ends the last one ("A B " ends in Enter).
+  // them), the text's own end ends the last one ("A B " ends in Enter), and
+  // an AutoLISP expression stays whole (macro_words.h).
   void splitMacroAtNext() {
     if (next_ >= answers_.size() || answers_[next_].pause)
       return;
     const std::string text = answers_[next_].text;
-    if (text.find_first_of(" ;") == std::string::npos)
+    if (!isMacroText(text))
       return;
     std::vector<HandedAnswer> words;
-    std::string word;
-    for (char c : text) {
-      if (c == ' ' || c == ';') {
-        words.push_back({word, false});
-        word.clear();
-      } else {
-        word += c;
-      }
+    for (std::string& word : splitMacroWords(text)) {
+      const bool pause = word == "\\";
+      words.push_back({std::move(word), pause});
     }
-    words.push_back({word, false});  // the string's own end answers too: "A B " ends in Enter
-    for (HandedAnswer& w : words)
-      w.pause = w.text == "\\";
     answers_.erase(answers_.begin() + static_cast<std::ptrdiff_t>(next_));
     answers_.insert(answers_.begin() + static_cast<std::ptrdiff_t>(next_), words.begin(),
                     words.end());
@@ -207,6 +201,10 @@ int runHandedCommands(std::vector<HandedAnswer> answers) {
     std::string_view typed = trimmedAnswer(answer.text);
     if (typed.empty())
       continue;
+    if (typed.front() == '(') {
+      runCommandLine(typed);  // an AutoLISP call, as at the command prompt
+      continue;
+    }
     if (auto command = CommandTable::instance().find(typed)) {
       runCommand(*command);
       continue;

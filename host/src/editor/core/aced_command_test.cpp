@@ -10,6 +10,7 @@
 #include "db_curves.h"
 #include "db/testing/db_test_support.h"
 #include "editor/core/command_loop.h"
+#include "editor/editor_hooks.h"
 #include "editor/testing/editor_test_support.h"
 #include "editor/testing/golden_runner.h"
 
@@ -118,6 +119,25 @@ TEST_F(AcedCommandTest, AListRunsCommandAfterCommand) {
             "Command: zekcaller\nCommand: ZEKTAKE\nPoint: 0,0\nReal: 1\nInteger: 1\nText: a\n"
             "took 0,0 1 1 [a]\nCommand: ZEKTAKE\nPoint:\n(no point)\nReal: 2\nInteger: 2\n"
             "Text: b\ntook 0,0 2 2 [b]\nCommand:\n");
+}
+
+TEST_F(AcedCommandTest, AnAutoLispCallInAMacroRunsWholeThenTheRestGoesOn) {
+  EditorHooks& hooks = editorHooks();
+  const auto lispBefore = hooks.lispLine;
+  std::vector<std::string> lispCalls;
+  hooks.lispLine = [&](std::string_view line) {
+    lispCalls.emplace_back(line);
+    acutPrintf("\n(called)");
+  };
+  std::string transcript =
+      run([] { return acedCommand(RTSTR, "^C^C(ZEKFN 40 \"a b\");ZEKTAKE 3,4 1 2 x", RTNONE); });
+  hooks.lispLine = lispBefore;
+  EXPECT_EQ(calls, std::vector<int>{RTNORM});
+  EXPECT_EQ(lispCalls, std::vector<std::string>{"(ZEKFN 40 \"a b\")"});
+  EXPECT_EQ(transcript,
+            "Command: zekcaller\nCommand: (ZEKFN 40 \"a b\")\n(called)\nCommand: ZEKTAKE\n"
+            "Point: 3,4\nReal: 1\nInteger: 2\nText: x\ntook 3,4 1 2 [x]\nCommand:\n")
+      << "the leading ^C^C is dropped and the expression keeps its blanks";
 }
 
 TEST_F(AcedCommandTest, AnswerCodesTellCancelAndUnknownCommands) {

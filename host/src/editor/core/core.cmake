@@ -7,6 +7,7 @@ target_sources(zekhost PRIVATE
   ${ZEK_CORE_DIR}/command_loop.cpp
   ${ZEK_CORE_DIR}/command_table.cpp
   ${ZEK_CORE_DIR}/display_state.cpp
+  ${ZEK_CORE_DIR}/macro_words.cpp
 )
 
 zek_add_test(NAME host_core_tests
@@ -15,5 +16,6 @@ zek_add_test(NAME host_core_tests
     ${ZEK_CORE_DIR}/command_loop_test.cpp
     ${ZEK_CORE_DIR}/command_table_test.cpp
     ${ZEK_CORE_DIR}/display_state_test.cpp
+    ${ZEK_CORE_DIR}/macro_words_test.cpp
   LIBS zek_editor_testing zek_db_testing
 )
