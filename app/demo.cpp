@@ -2,6 +2,7 @@
 #include "demo.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -49,12 +50,22 @@ int runDemo() {
                  error.message().c_str());
     return 1;
   }
+  // The demo's own application registry (zekregister writes one as it
+  // loads): made afresh in out/demo/profile, never the drafter's.
+  const std::string profile = folder + "/profile";
+  std::filesystem::remove_all(profile, error);
+  std::filesystem::create_directories(profile, error);
+  if (error) {
+    std::fprintf(stderr, "%s: cannot make the folder: %s\n", profile.c_str(), error.message().c_str());
+    return 1;
+  }
+  ::setenv("ZEK_PROFILE", std::filesystem::absolute(profile).c_str(), 1);
   // The modules at work on the plate, as a drafter's script would run them.
   ProgramOptions options;
   options.drawing = drawing;
   options.modules = {"zekgetpoint", "zekislands", "zekcenline", "zekboundary",
                      "zekovercut",  "zekleaderdcc", "zekalign",   "zekalignuu",
-                     "zekcommand"};
+                     "zekcommand",  "zekregister"};
   options.inputs = {{InputItem::Kind::Script, shippedDataFolder() + "/demo/demo.scr"}};
   options.output = drawing;
   options.renders = {folder + "/plate.png", folder + "/plate.svg"};
@@ -63,7 +74,7 @@ int runDemo() {
   if (status != kExitDone)
     return status;
   for (const std::string& written : {drawing, options.renders[0], options.renders[1],
-                                     options.transcript})
+                                     options.transcript, profile + "/registry"})
     std::printf("written: %s\n", written.c_str());
   return 0;
 }
