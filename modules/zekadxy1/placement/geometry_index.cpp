@@ -1,0 +1,188 @@
+// The free-room index: boxes in a hashed grid, and the walk along a leader.
+#include "placement/geometry_index.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace zek::adxy1 {
+
+namespace {
+
+// A sloped segment is entered as pieces no longer than this in x or y.
+constexpr double kPieceLength = 0.5;
+// Boxes that only touch a strip do not occupy it.
+constexpr double kTouch = 1e-7;
+
+bool isIgnored(int owner, std::span<const int> ignored) {
+  return std::find(ignored.begin(), ignored.end(), owner) != ignored.end();
+}
+
+struct Stretch {
+  double low;
+  double high;
+};
+
+}  // namespace
+
+GeometryIndex::GeometryIndex(double cellSize) : cellSize_(cellSize > 0.0 ? cellSize : 1.0) {}
+
+GeometryIndex::CellKey GeometryIndex::keyOf(std::int64_t column, std::int64_t row) {
+  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(column)) << 32) |
+         static_cast<std::uint32_t>(row);
+}
+
+std::int64_t GeometryIndex::cellOf(double coordinate) const {
+  const double cell = std::floor(coordinate / cellSize_);
+  return static_cast<std::int64_t>(std::clamp(cell, -1.0e9, 1.0e9));
+}
+
+const std::vector<std::uint32_t>* GeometryIndex::cell(std::int64_t column, std::int64_t row) const {
+  auto found = cells_.find(keyOf(column, row));
+  return found == cells_.end() ? nullptr : &found->second;
+}
+
+void GeometryIndex::enter(const OccupiedBox& box) {
+  if (!std::isfinite(box.x0) || !std::isfinite(box.y0) || !std::isfinite(box.x1) ||
+      !std::isfinite(box.y1))
+    return;
+  const auto index = static_cast<std::uint32_t>(boxes_.size());
+  boxes_.push_back(box);
+  removed_.push_back(false);
+  for (std::int64_t column = cellOf(box.x0); column <= cellOf(box.x1); ++column)
+    for (std::int64_t row = cellOf(box.y0); row <= cellOf(box.y1); ++row)
+      cells_[keyOf(column, row)].push_back(index);
+  if (box.owner != kDrawn && box.owner != kMargin)
+    boxesOfOwner_[box.owner].push_back(index);
+  if (!hasBoxes_) {
+    minX_ = box.x0, minY_ = box.y0, maxX_ = box.x1, maxY_ = box.y1;
+    hasBoxes_ = true;
+  } else {
+    minX_ = std::min(minX_, box.x0), minY_ = std::min(minY_, box.y0);
+    maxX_ = std::max(maxX_, box.x1), maxY_ = std::max(maxY_, box.y1);
+  }
+  if (box.owner == kDrawn) {
+    if (!hasDrawn_) {
+      drawn_ = {box.x0, box.y0, box.x1, box.y1};
+      hasDrawn_ = true;
+    } else {
+      drawn_.minX = std::min(drawn_.minX, box.x0), drawn_.minY = std::min(drawn_.minY, box.y0);
+      drawn_.maxX = std::max(drawn_.maxX, box.x1), drawn_.maxY = std::max(drawn_.maxY, box.y1);
+    }
+  }
+}
+
+void GeometryIndex::addBox(double x0, double y0, double x1, double y1, int owner) {
+  enter({std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1), owner});
+}
+
+void GeometryIndex::addSegment(double x0, double y0, double x1, double y1, int owner) {
+  const double dx = x1 - x0;
+  const double dy = y1 - y0;
+  const double shorter = std::min(std::fabs(dx), std::fabs(dy));
+  // Along an axis a segment is its own box; a sloped one is cut so that each
+  // piece's box stays close to it.
+  const int pieces =
+      shorter <= kPieceLength ? 1 : static_cast<int>(std::ceil(shorter / kPieceLength));
+  for (int i = 0; i < pieces; ++i) {
+    const double t0 = static_cast<double>(i) / pieces;
+    const double t1 = static_cast<double>(i + 1) / pieces;
+    addBox(x0 + dx * t0, y0 + dy * t0, x0 + dx * t1, y0 + dy * t1, owner);
+  }
+}
+
+void GeometryIndex::addArc(double cx, double cy, double radius, double start, double end,
+                           int owner) {
+  constexpr double kStep = std::numbers::pi / 18.0;  // 10°
+  while (end <= start)
+    end += 2.0 * std::numbers::pi;
+  const int steps = std::max(1, static_cast<int>(std::ceil((end - start) / kStep - 1e-9)));
+  double px = cx + radius * std::cos(start);
+  double py = cy + radius * std::sin(start);
+  for (int i = 1; i <= steps; ++i) {
+    const double angle = i == steps ? end : start + kStep * i;
+    const double qx = cx + radius * std::cos(angle);
+    const double qy = cy + radius * std::sin(angle);
+    addSegment(px, py, qx, qy, owner);
+    px = qx, py = qy;
+  }
+}
+
+void GeometryIndex::addCircle(double cx, double cy, double radius, int owner) {
+  addArc(cx, cy, radius, 0.0, 2.0 * std::numbers::pi, owner);
+}
+
+void GeometryIndex::remove(int owner) {
+  auto found = boxesOfOwner_.find(owner);
+  if (found == boxesOfOwner_.end())
+    return;
+  for (std::uint32_t index : found->second)
+    removed_[index] = true;
+  boxesOfOwner_.erase(found);
+}
+
+double GeometryIndex::lastOccupiedBeforeRoom(const LeaderStrip& strip,
+                                             std::span<const int> ignored) const {
+  if (!hasBoxes_)
+    return strip.start;
+  const bool alongY = strip.along == Axis::Y;
+  const int dir = strip.direction < 0 ? -1 : 1;
+  // Work in a frame where the walk goes towards larger `along` values.
+  const double start = strip.start * dir;
+  const double reach = alongY ? (dir > 0 ? maxY_ : -minY_) : (dir > 0 ? maxX_ : -minX_);
+  const std::int64_t firstCross = cellOf(strip.acrossLow);
+  const std::int64_t lastCross = cellOf(strip.acrossHigh);
+
+  double covered = start;
+  std::vector<Stretch> found;
+  std::int64_t line = cellOf(strip.start);
+  for (;;) {
+    found.clear();
+    for (std::int64_t cross = firstCross; cross <= lastCross; ++cross) {
+      const auto* members = alongY ? cell(cross, line) : cell(line, cross);
+      if (members == nullptr)
+        continue;
+      for (std::uint32_t index : *members) {
+        if (removed_[index])
+          continue;
+        const OccupiedBox& box = boxes_[index];
+        if (isIgnored(box.owner, ignored))
+          continue;
+        const double crossLow = alongY ? box.x0 : box.y0;
+        const double crossHigh = alongY ? box.x1 : box.y1;
+        if (crossHigh <= strip.acrossLow + kTouch || crossLow >= strip.acrossHigh - kTouch)
+          continue;
+        double low = (alongY ? box.y0 : box.x0) * dir;
+        double high = (alongY ? box.y1 : box.x1) * dir;
+        if (low > high)
+          std::swap(low, high);
+        if (high <= start + kTouch)
+          continue;
+        found.push_back({std::max(low, start), high});
+      }
+    }
+    std::sort(found.begin(), found.end(),
+              [](const Stretch& a, const Stretch& b) { return a.low < b.low; });
+    for (const Stretch& stretch : found) {
+      if (stretch.low - covered > strip.need)
+        return covered * dir;
+      covered = std::max(covered, stretch.high);
+    }
+    // Boxes not met yet begin beyond this line of cells.
+    const double lineEnd =
+        dir > 0 ? static_cast<double>(line + 1) * cellSize_ : -static_cast<double>(line) * cellSize_;
+    if (lineEnd - covered > strip.need || lineEnd > reach)
+      return covered * dir;
+    line += dir;
+  }
+}
+
+bool GeometryIndex::isFree(double x0, double y0, double x1, double y1,
+                           std::span<const int> ignored) const {
+  const LeaderStrip strip{Axis::Y, std::min(x0, x1), std::max(x0, x1), std::min(y0, y1), 1,
+                          std::fabs(y1 - y0)};
+  const double start = std::min(y0, y1);
+  return lastOccupiedBeforeRoom(strip, ignored) == start;
+}
+
+}  // namespace zek::adxy1

@@ -1,0 +1,87 @@
+// The free-room walk along a leader.
+#include <gtest/gtest.h>
+
+#include "placement/geometry_index.h"
+
+namespace zek::adxy1 {
+namespace {
+
+struct Segment {
+  double x0, y0, x1, y1;
+  int owner = kDrawn;
+};
+
+TEST(GeometryIndex, FindsTheFirstRoomAlongTheLeader) {
+  struct Case {
+    const char* name;
+    std::vector<Segment> drawn;
+    LeaderStrip strip;
+    double expected;
+  };
+  // The strip: across x in [9, 11], from y = 0, needing more than 5 free.
+  const LeaderStrip up{Axis::Y, 9.0, 11.0, 0.0, 1, 5.0};
+  const LeaderStrip down{Axis::Y, 9.0, 11.0, 0.0, -1, 5.0};
+  const LeaderStrip right{Axis::X, 9.0, 11.0, 0.0, 1, 5.0};
+  const Case cases[] = {
+      {"nothing drawn: room at the start", {}, up, 0.0},
+      {"a line across at y 3: room after it (3 < 5 free before)", {{0, 3, 20, 3}}, up, 3.0},
+      {"a line across at y 6: room begins at the start", {{0, 6, 20, 6}}, up, 0.0},
+      {"lines at 3, 7, 11 (gaps of 4): past the last", {{0, 3, 20, 3}, {0, 7, 20, 7}, {0, 11, 20, 11}},
+       up, 11.0},
+      {"lines at 3 and 9.5: the gap of 6.5 is room", {{0, 3, 20, 3}, {0, 9.5, 20, 9.5}}, up, 3.0},
+      {"a line beside the strip does not count", {{12, -5, 12, 50}}, up, 0.0},
+      {"a line touching the strip's edge does not count", {{11, -5, 11, 50}}, up, 0.0},
+      {"a vertical line in the strip occupies its length", {{10, -2, 10, 30}}, up, 30.0},
+      {"below the start does not count upwards", {{0, -3, 20, -3}}, up, 0.0},
+      {"downwards: the line at -3", {{0, -3, 20, -3}, {0, 3, 20, 3}}, down, -3.0},
+      {"a sloped line crosses the strip between y 9.5 and 11.5", {{0, 0.5, 20, 20.5}},
+       {Axis::Y, 9.0, 11.0, 0.0, 1, 10.0}, 11.5},
+      {"along x: a vertical line at x 4 across the strip", {{4, 0, 4, 20}}, right, 4.0},
+      {"far beyond cell rows: room before it", {{0, 500, 20, 500}}, up, 0.0},
+      {"gaps across cell boundaries", {{0, 2.4, 20, 2.4}, {0, 7.3, 20, 7.3}, {0, 12.2, 20, 12.2}}, up,
+       12.2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    GeometryIndex index(2.5);
+    for (const Segment& s : c.drawn)
+      index.addSegment(s.x0, s.y0, s.x1, s.y1, s.owner);
+    EXPECT_NEAR(index.lastOccupiedBeforeRoom(c.strip), c.expected, 0.3);
+  }
+}
+
+TEST(GeometryIndex, IgnoresRemovedAndIgnoredOwners) {
+  GeometryIndex index(2.5);
+  index.addSegment(0, 3, 20, 3, 7);
+  index.addSegment(0, 2, 20, 2, kMargin);
+  const LeaderStrip up{Axis::Y, 9.0, 11.0, 0.0, 1, 5.0};
+  EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up), 3.0);
+  const int margin[] = {kMargin};
+  EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up, margin), 3.0);
+  const int both[] = {kMargin, 7};
+  EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up, both), 0.0);
+  index.remove(7);
+  EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up), 2.0);
+  EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up, margin), 0.0);
+}
+
+TEST(GeometryIndex, CirclesAndBoxesOccupyWhatTheyCover) {
+  GeometryIndex index(2.5);
+  index.addCircle(10, 10, 4);
+  index.addBox(30, 30, 40, 34);
+  EXPECT_FALSE(index.isFree(9, 13, 11, 15));    // the top of the circle
+  EXPECT_TRUE(index.isFree(9, 14.2, 11, 20));   // just above it
+  EXPECT_TRUE(index.isFree(9.5, 9.5, 10.5, 10.5));  // its empty middle
+  EXPECT_FALSE(index.isFree(35, 20, 36, 31));
+  EXPECT_TRUE(index.isFree(41, 20, 45, 40));
+  const PlateBounds b = index.drawnBounds();
+  EXPECT_NEAR(b.minX, 6, 1e-9);
+  EXPECT_NEAR(b.minY, 6, 1e-9);
+  EXPECT_NEAR(b.maxX, 40, 1e-9);
+  EXPECT_NEAR(b.maxY, 34, 1e-9);
+  index.addSegment(-100, -100, -90, -90, kMargin);  // margins are no part of the drawing
+  EXPECT_NEAR(index.drawnBounds().minX, 6, 1e-9);
+}
+
+}  // namespace
+}  // namespace zek::adxy1
