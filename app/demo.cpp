@@ -17,8 +17,40 @@
 namespace zek {
 
 namespace {
+
 constexpr const char* kDemoFolder = "out/demo";
+
+// One drawing of the demo: the shipped sample copied to out/demo/, a script
+// of the modules run on it, the drawing saved and drawn.
+struct DemoDrawing {
+  const char* sample;  // in the shipped samples folder
+  const char* script;  // in the shipped demo folder
+  const char* name;    // the copy's name, without extension
+};
+
+constexpr DemoDrawing kDemoDrawings[] = {
+    {"plate.dxf", "demo.scr", "plate"},
+    {"plates-pair.dxf", "ordinates.scr", "plates-pair"},
+};
+
+// The modules at work, as a drafter's script would load them.
+const std::vector<std::string> kDemoModules = {
+    "zekgetpoint", "zekislands", "zekcenline", "zekboundary", "zekovercut", "zekleaderdcc",
+    "zekalign",    "zekalignuu", "zekcommand", "zekregister", "zekadxy1"};
+
+bool copySample(const std::string& sample, const std::string& drawing) {
+  std::error_code error;
+  std::filesystem::copy_file(sample, drawing, std::filesystem::copy_options::overwrite_existing,
+                             error);
+  if (error) {
+    std::fprintf(stderr, "%s: cannot copy the sample drawing: %s\n", drawing.c_str(),
+                 error.message().c_str());
+    return false;
+  }
+  return true;
 }
+
+}  // namespace
 
 int runDemo() {
   const std::string sample = shippedDataFolder() + "/samples/plate.dxf";
@@ -40,16 +72,7 @@ int runDemo() {
     std::fprintf(stderr, "%s: cannot make the folder: %s\n", kDemoFolder, error.message().c_str());
     return 1;
   }
-  // The drafter's copy of the plate, worked on in place as a drafter would.
   const std::string folder = kDemoFolder;
-  const std::string drawing = folder + "/plate.dxf";
-  std::filesystem::copy_file(sample, drawing, std::filesystem::copy_options::overwrite_existing,
-                             error);
-  if (error) {
-    std::fprintf(stderr, "%s: cannot copy the sample plate: %s\n", drawing.c_str(),
-                 error.message().c_str());
-    return 1;
-  }
   // The demo's own application registry (zekregister writes one as it
   // loads): made afresh in out/demo/profile, never the drafter's.
   const std::string profile = folder + "/profile";
@@ -60,22 +83,31 @@ int runDemo() {
     return 1;
   }
   ::setenv("ZEK_PROFILE", std::filesystem::absolute(profile).c_str(), 1);
-  // The modules at work on the plate, as a drafter's script would run them.
-  ProgramOptions options;
-  options.drawing = drawing;
-  options.modules = {"zekgetpoint", "zekislands", "zekcenline", "zekboundary",
-                     "zekovercut",  "zekleaderdcc", "zekalign",   "zekalignuu",
-                     "zekcommand",  "zekregister"};
-  options.inputs = {{InputItem::Kind::Script, shippedDataFolder() + "/demo/demo.scr"}};
-  options.output = drawing;
-  options.renders = {folder + "/plate.png", folder + "/plate.svg"};
-  options.transcript = folder + "/transcript.txt";
-  const int status = runSession(options, SessionEnvironment{});
-  if (status != kExitDone)
-    return status;
-  for (const std::string& written : {drawing, options.renders[0], options.renders[1],
-                                     options.transcript, profile + "/registry"})
-    std::printf("written: %s\n", written.c_str());
+
+  std::vector<std::string> written;
+  for (const DemoDrawing& demo : kDemoDrawings) {
+    // The drafter's copy of the drawing, worked on in place as a drafter would.
+    const std::string base = folder + "/" + demo.name;
+    ProgramOptions options;
+    options.drawing = base + ".dxf";
+    if (!copySample(shippedDataFolder() + "/samples/" + demo.sample, options.drawing))
+      return 1;
+    options.modules = kDemoModules;
+    options.inputs = {{InputItem::Kind::Script, shippedDataFolder() + "/demo/" + demo.script}};
+    options.output = options.drawing;
+    options.renders = {base + ".png", base + ".svg"};
+    options.transcript = base == folder + "/plate" ? folder + "/transcript.txt"
+                                                   : base + "-transcript.txt";
+    const int status = runSession(options, SessionEnvironment{});
+    if (status != kExitDone)
+      return status;
+    for (const std::string& file :
+         {options.drawing, options.renders[0], options.renders[1], options.transcript})
+      written.push_back(file);
+  }
+  written.push_back(profile + "/registry");
+  for (const std::string& file : written)
+    std::printf("written: %s\n", file.c_str());
   return 0;
 }
 

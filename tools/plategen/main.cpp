@@ -1,6 +1,8 @@
 // zek-plategen: writes a DXF sheet of mould plates with an exact number of
-// entities, the sample die plate, or the die plate with its stripper plate.
+// entities, a die plate of N holes, the sample die plate, or the die plate
+// with its stripper plate.
 //   zek-plategen --entities N [--layers 20] [--seed S] -o FILE.dxf
+//   zek-plategen --holes N [--seed S] -o FILE.dxf
 //   zek-plategen --sample -o FILE.dxf
 //   zek-plategen --sample-pair -o FILE.dxf
 #include <cerrno>
@@ -11,12 +13,14 @@
 #include <string>
 #include <string_view>
 
+#include "generated_plate.h"
 #include "plate_generator.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: zek-plategen --entities N [--layers 20] [--seed S] -o FILE.dxf\n"
+    "       zek-plategen --holes N [--seed S] -o FILE.dxf\n"
     "       zek-plategen --sample -o FILE.dxf\n"
     "       zek-plategen --sample-pair -o FILE.dxf\n";
 
@@ -37,11 +41,14 @@ int usageError(const std::string& message) {
 
 int main(int argc, char** argv) {
   zek::plategen::PlateOptions options;
-  bool sample = false, pair = false, haveCount = false, haveSheetOption = false;
+  zek::plategen::HolePlateOptions holeOptions;
+  bool sample = false, pair = false, haveCount = false, haveHoles = false, haveLayers = false,
+       haveSeed = false;
   std::string output;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
-    bool takesValue = arg == "--entities" || arg == "--layers" || arg == "--seed" || arg == "-o";
+    bool takesValue = arg == "--entities" || arg == "--holes" || arg == "--layers" ||
+                      arg == "--seed" || arg == "-o";
     if (takesValue && i + 1 >= argc)
       return usageError(std::string(arg) + " needs a value");
     if (arg == "--sample") {
@@ -59,14 +66,18 @@ int main(int argc, char** argv) {
       if (arg == "--entities") {
         options.entities = *value;
         haveCount = true;
+      } else if (arg == "--holes") {
+        holeOptions.holes = *value;
+        haveHoles = true;
       } else if (arg == "--layers") {
-        haveSheetOption = true;
+        haveLayers = true;
         if (*value < 1 || *value > 1000)
           return usageError("--layers expects 1 to 1000, found " + std::string(text));
         options.layers = static_cast<int>(*value);
       } else {
-        haveSheetOption = true;
+        haveSeed = true;
         options.seed = *value;
+        holeOptions.seed = *value;
       }
     } else if (arg == "-h" || arg == "--help") {
       std::fputs(kUsage, stdout);
@@ -77,14 +88,17 @@ int main(int argc, char** argv) {
   }
   if (output.empty())
     return usageError("-o FILE.dxf is required");
-  if (int{sample} + int{pair} + int{haveCount} != 1)
-    return usageError("give one of --entities N, --sample and --sample-pair");
-  if (haveSheetOption && !haveCount)
-    return usageError("--layers and --seed apply to --entities only");
+  if (int{sample} + int{pair} + int{haveCount} + int{haveHoles} != 1)
+    return usageError("give one of --entities N, --holes N, --sample and --sample-pair");
+  if (haveLayers && !haveCount)
+    return usageError("--layers applies to --entities only");
+  if (haveSeed && !haveCount && !haveHoles)
+    return usageError("--seed applies to --entities and --holes only");
 
-  auto summary = sample ? zek::plategen::writeSamplePlateFile(output)
-                 : pair ? zek::plategen::writeSamplePairFile(output)
-                        : zek::plategen::writePlatesFile(options, output);
+  auto summary = sample    ? zek::plategen::writeSamplePlateFile(output)
+                 : pair    ? zek::plategen::writeSamplePairFile(output)
+                 : haveHoles ? zek::plategen::writeHolePlateFile(holeOptions, output)
+                             : zek::plategen::writePlatesFile(options, output);
   if (!summary) {
     std::fprintf(stderr, "zek-plategen: %s: cannot write the file: %s\n", output.c_str(),
                  std::strerror(errno));

@@ -4,12 +4,15 @@
 // corner, at 0,0). drawPlate turns the layout into entities.
 #pragma once
 
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "drawing_frame.h"
 #include "entity_writer.h"
 #include "hole_kinds.h"
+#include "plate_generator.h"
 #include "rounded_contour.h"
 
 namespace zek::plategen {
@@ -73,5 +76,15 @@ void drawPlate(EntityWriter& out, const PlateLayout& plate);
 // Everything drawPlate writes, in the plate's own coordinates (texts taken as
 // no wider than the plate).
 [[nodiscard]] Extents2d extentsOf(const PlateLayout& plate);
+
+struct PlacedPlate {
+  PlateLayout layout;
+  Point2 datum;  // where the plate's lower-left corner lies in the drawing
+};
+
+// Writes a drawing of the plates on the sample drawings' layers (the shipped
+// layer standard); nothing when the stream fails.
+[[nodiscard]] std::optional<DrawingSummary> writePlateDrawing(
+    const std::vector<PlacedPlate>& plates, std::ostream& out);
 
 }  // namespace zek::plategen

@@ -1,5 +1,6 @@
 // The sample drawings: the die plate alone, and the die plate with its
-// stripper plate beside it, on the layers of the shipped layer standard.
+// stripper plate beside it, on the layers of the shipped layer standard; and
+// the writer of such drawings that the generated plate shares.
 #include <algorithm>
 #include <sstream>
 
@@ -14,11 +15,6 @@ namespace {
 
 // The gap between the plates of the pair.
 constexpr double kPairGap = 30.0;
-
-struct PlacedPlate {
-  PlateLayout layout;
-  Point2 datum;  // where the plate's lower-left corner lies in the drawing
-};
 
 Extents2d extentsOf(const std::vector<PlacedPlate>& plates) {
   Extents2d all;
@@ -36,8 +32,18 @@ Extents2d extentsOf(const std::vector<PlacedPlate>& plates) {
   return all;
 }
 
-std::optional<DrawingSummary> writeSampleDrawing(const std::vector<PlacedPlate>& plates,
-                                                 std::ostream& out) {
+std::vector<PlacedPlate> samplePair() {
+  PlateLayout die = diePlate();
+  PlateLayout stripper = stripperPlate();
+  // Side by side, the stripper level with the middle of the die plate.
+  Point2 stripperAt{die.width + kPairGap, (die.height - stripper.height) / 2};
+  return {{std::move(die), {0.0, 0.0}}, {std::move(stripper), stripperAt}};
+}
+
+}  // namespace
+
+std::optional<DrawingSummary> writePlateDrawing(const std::vector<PlacedPlate>& plates,
+                                                std::ostream& out) {
   std::span<const LayerSpec> layers = sampleLayers();
   // The entities go first into a buffer: the header needs their count.
   std::ostringstream body;
@@ -60,22 +66,12 @@ std::optional<DrawingSummary> writeSampleDrawing(const std::vector<PlacedPlate>&
   return summaryOf(entities, handSeedOf(frame), plates.size(), writer.bytesWritten());
 }
 
-std::vector<PlacedPlate> samplePair() {
-  PlateLayout die = diePlate();
-  PlateLayout stripper = stripperPlate();
-  // Side by side, the stripper level with the middle of the die plate.
-  Point2 stripperAt{die.width + kPairGap, (die.height - stripper.height) / 2};
-  return {{std::move(die), {0.0, 0.0}}, {std::move(stripper), stripperAt}};
-}
-
-}  // namespace
-
 std::optional<DrawingSummary> writeSamplePlate(std::ostream& out) {
-  return writeSampleDrawing({{diePlate(), {0.0, 0.0}}}, out);
+  return writePlateDrawing({{diePlate(), {0.0, 0.0}}}, out);
 }
 
 std::optional<DrawingSummary> writeSamplePair(std::ostream& out) {
-  return writeSampleDrawing(samplePair(), out);
+  return writePlateDrawing(samplePair(), out);
 }
 
 }  // namespace zek::plategen

@@ -110,6 +110,10 @@ void GeometryIndex::addArc(double cx, double cy, double radius, double start, do
 
 void GeometryIndex::addCircle(double cx, double cy, double radius, int owner) {
   addArc(cx, cy, radius, 0.0, 2.0 * std::numbers::pi, owner);
+  // A hole is no room for a text: its inside is filled too (the square
+  // within it; what the square leaves by the rim is too thin for a text).
+  const double half = radius * std::numbers::sqrt2 / 2.0;
+  addBox(cx - half, cy - half, cx + half, cy + half, owner);
 }
 
 void GeometryIndex::remove(int owner) {

@@ -46,6 +46,7 @@ public:
   void addSegment(double x0, double y0, double x1, double y1, int owner = kDrawn);
   // Sampled every 10°, counter-clockwise from start to end (radians).
   void addArc(double cx, double cy, double radius, double start, double end, int owner = kDrawn);
+  // The rim sampled every 10°, and the inside filled.
   void addCircle(double cx, double cy, double radius, int owner = kDrawn);
   void addBox(double x0, double y0, double x1, double y1, int owner = kDrawn);
   // Takes every box of a placement out again.

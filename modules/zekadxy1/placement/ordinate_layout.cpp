@@ -64,9 +64,10 @@ public:
         placeAwayFromMiddle(*collection, group, target);
       });
 
-    for (OrdinateCollection* holes : {&c.holesX, &c.holesY})
-      forEachCarrier(*holes, [&](OrdinateGroup& group, OrdinateTarget& target) {
-        applyOutsideRule(*holes, group, target);
+    // The outline's texts line up outside the plate with the holes' ones.
+    for (OrdinateCollection* collection : all)
+      forEachCarrier(*collection, [&](OrdinateGroup& group, OrdinateTarget& target) {
+        applyOutsideRule(*collection, group, target);
       });
     for (OrdinateCollection* collection : all)
       forEachCarrier(*collection, [&](OrdinateGroup& group, OrdinateTarget& target) {
@@ -147,6 +148,12 @@ private:
     return occupied + direction * s_.textHeight;
   }
 
+  // Where the walk for a text starts: at the feature's edge on that side, so
+  // that no text is put inside its own hole.
+  static double edgeOf(const OrdinateTarget& t, int direction) {
+    return t.perp + direction * t.radius;
+  }
+
   int defaultDirection(const OrdinateCollection& c, const OrdinateTarget& t) const {
     return t.perp <= middleAcross(c) + 0.1 ? -1 : 1;
   }
@@ -186,9 +193,9 @@ private:
   void placeAwayFromMiddle(const OrdinateCollection& c, const OrdinateGroup& group,
                            OrdinateTarget& t) {
     const int dir = defaultDirection(c, t);
-    double end = leaderEndFrom(c, group, t.value, t.perp, dir);
+    double end = leaderEndFrom(c, group, t.value, edgeOf(t, dir), dir);
     if (std::fabs(end - t.perp) > s_.longLeader()) {
-      const double other = leaderEndFrom(c, group, t.value, t.perp, -dir);
+      const double other = leaderEndFrom(c, group, t.value, edgeOf(t, -dir), -dir);
       if (std::fabs(other - t.perp) < std::fabs(end - t.perp))
         end = other;
     }
@@ -287,7 +294,7 @@ private:
                         OrdinateTarget& t) {
     unplace(t);
     const int dir = directionOf(c, t);
-    double end = leaderEndFrom(c, group, t.value, t.perp, dir);
+    double end = leaderEndFrom(c, group, t.value, edgeOf(t, dir), dir);
     const double d = std::fabs(end - t.perp);
     const double edge = dir > 0 ? highEdge(c) : lowEdge(c);
     const double inside = (edge - end) * dir;
@@ -298,7 +305,7 @@ private:
       if ((outside - t.perp) * dir > 0.0)
         end = outside;
     } else if (d >= s_.veryLongLeader() || (d > s_.longLeader() && withinBounds)) {
-      const double other = leaderEndFrom(c, group, t.value, t.perp, -dir);
+      const double other = leaderEndFrom(c, group, t.value, edgeOf(t, -dir), -dir);
       if (std::fabs(other - t.perp) < d)
         end = other;
     }
@@ -325,7 +332,7 @@ private:
       for (int side : {1, -1}) {
         for (int step = 1; step <= kJogSteps && step <= bestSteps; ++step) {
           const double value = group.value + side * step * kJogStep * s_.textHeight;
-          const double end = leaderEndFrom(c, group, value, t.perp, dir);
+          const double end = leaderEndFrom(c, group, value, edgeOf(t, dir), dir);
           const double leader = std::fabs(end - t.perp);
           if (leader < current) {
             if (step < bestSteps || leader < bestLeader) {

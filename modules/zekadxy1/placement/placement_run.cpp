@@ -47,11 +47,12 @@ std::optional<IslandWindow> pickIsland() {
   const resbuf* item = answer.get();
   while (item != nullptr && item->restype == RTLB)
     item = item->rbnext;
-  if (item == nullptr || item->restype != RT3DPOINT && item->restype != RTPOINT)
+  const auto isPoint = [](const resbuf* rb) {
+    return rb != nullptr && (rb->restype == RT3DPOINT || rb->restype == RTPOINT);
+  };
+  if (!isPoint(item) || !isPoint(item->rbnext))
     return std::nullopt;
   const resbuf* second = item->rbnext;
-  if (second == nullptr || second->restype != RT3DPOINT && second->restype != RTPOINT)
-    return std::nullopt;
   IslandWindow window{};
   for (int i = 0; i < 3; ++i) {
     window.low[i] = item->resval.rpoint[i];
@@ -239,7 +240,12 @@ void runOrdinatePlacement(bool withProfiles) {
   const std::optional<int> dimensionCode =
       useDimensionLayer(*db, ordinateLayerCodes(), intake.firstLayer, dimensionLayer);
 
-  const PlateBounds bounds = intake.index.drawnBounds();
+  // The plate: the outline's bounds, so that a datum mark, a label or a
+  // title beside the plate does not move its corners; the drawn geometry's
+  // when the selection has no outline.
+  RunCollections& c = intake.collections;
+  const std::optional<PlateBounds> outline = collectOutline(intake, settings.millingDecimals);
+  const PlateBounds bounds = outline ? *outline : intake.index.drawnBounds();
   AcGePoint2d zero = settings.basePoint;
   if (settings.zeroMode == kNearestPoint)
     zero = askNearestZeroPoint(bounds);
@@ -247,7 +253,6 @@ void runOrdinatePlacement(bool withProfiles) {
     zero = zeroPointOfMode(settings.zeroMode, bounds, settings.basePoint);
   settings.basePoint = zero;
 
-  RunCollections& c = intake.collections;
   if (std::fabs(zero.x - bounds.minX) > 0.001 && std::fabs(zero.x - bounds.maxX) > 0.001) {
     c.holesX.add(zero.x, bounds.minY, kZeroLineRadius, settings.millingDecimals);
     c.holesX.add(zero.x, bounds.maxY, kZeroLineRadius, settings.millingDecimals);
@@ -256,7 +261,6 @@ void runOrdinatePlacement(bool withProfiles) {
     c.holesY.add(zero.y, bounds.minX, kZeroLineRadius, settings.millingDecimals);
     c.holesY.add(zero.y, bounds.maxX, kZeroLineRadius, settings.millingDecimals);
   }
-  collectOutline(intake, settings.millingDecimals);
   if (withProfiles) {
     acutPrintf("\nSelect **LINE**ARC**LWPOLYLINE**");
     SelectionSet profiles;

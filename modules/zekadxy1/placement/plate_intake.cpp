@@ -254,7 +254,20 @@ void addChainFeatures(const Chain& chain,
   }
 }
 
-void collectOutline(PlateIntake& intake, int decimals) {
+namespace {
+
+void widen(std::optional<PlateBounds>& bounds, double x, double y) {
+  if (!bounds) {
+    bounds = PlateBounds{x, y, x, y};
+    return;
+  }
+  bounds->minX = std::min(bounds->minX, x), bounds->minY = std::min(bounds->minY, y);
+  bounds->maxX = std::max(bounds->maxX, x), bounds->maxY = std::max(bounds->maxY, y);
+}
+
+}  // namespace
+
+std::optional<PlateBounds> collectOutline(PlateIntake& intake, int decimals) {
   ChainList chains;
   intake.nodes.disableJunctionBridges();
   intake.nodes.collectChains(chains);
@@ -268,11 +281,27 @@ void collectOutline(PlateIntake& intake, int decimals) {
     }
   }
   std::vector<FeaturePoint> features;
-  if (!intake.longestPolyline.empty() && intake.longestPolylinePerimeter >= longestPerimeter)
+  std::optional<PlateBounds> bounds;
+  if (!intake.longestPolyline.empty() && intake.longestPolylinePerimeter >= longestPerimeter) {
     addPolylineFeatures(intake.longestPolyline, features);
-  else if (longest != nullptr)
+    for (const PolylineVertex& v : intake.longestPolyline)
+      widen(bounds, v.x, v.y);
+  } else if (longest != nullptr) {
     addChainFeatures(*longest, intake.segments, features);
+    for (const ChainPoint& p : longest->points)
+      widen(bounds, p.x, p.y);
+  }
+  for (const FeaturePoint& f : features) {
+    if (f.axis == Axis::X)
+      widen(bounds, f.value, f.perp);
+    else
+      widen(bounds, f.perp, f.value);
+  }
   addFeatures(features, decimals, intake.collections);
+  // An outline that encloses nothing (a lone edge) gives no plate.
+  if (bounds && (bounds->maxX - bounds->minX <= 0.0 || bounds->maxY - bounds->minY <= 0.0))
+    bounds.reset();
+  return bounds;
 }
 
 void collectProfiles(const std::vector<AcDbObjectId>& ids, int decimals, PlateIntake& intake) {

@@ -49,8 +49,9 @@ void collectPlate(const std::vector<AcDbObjectId>& ids, const IntakeRules& rules
 
 // The outline: the longest chain of the collected segments, or the longest
 // polyline when it is at least as long; its features go into the outline
-// collections.
-void collectOutline(PlateIntake& intake, int decimals);
+// collections. Answers the outline's bounds (its points and the extremes of
+// its arcs), none when the selection has no outline.
+std::optional<PlateBounds> collectOutline(PlateIntake& intake, int decimals);
 
 // ZEKXY6's profiles: lines, arcs and lightweight polylines, each on its own.
 void collectProfiles(const std::vector<AcDbObjectId>& ids, int decimals, PlateIntake& intake);

@@ -57,10 +57,12 @@ void loadOrdinateSettings();
 // inside its bounds; a text is read with the C atof rule (a leading number,
 // the rest ignored) and the colour with the atoi rule. None leaves the
 // setting as it was, without a message.
-[[nodiscard]] std::optional<double> acceptedLeaderFactor(std::string_view text);   // 9.9 < v < 1000.1
-[[nodiscard]] std::optional<double> acceptedOutsideFactor(std::string_view text);  // 5.0 < v < 1000.1
-[[nodiscard]] std::optional<double> acceptedCentreGap(std::string_view text);      // 0.01 < v < 100000
-[[nodiscard]] std::optional<int> acceptedCentreColour(std::string_view text);      // 0 < c < 255
+// Leader factor 9.9 < v < 1000.1, outside factor 5.0 < v < 1000.1, centre-line
+// gap 0.01 < v < 100000, colour 0 < c < 255.
+[[nodiscard]] std::optional<double> acceptedLeaderFactor(std::string_view text);
+[[nodiscard]] std::optional<double> acceptedOutsideFactor(std::string_view text);
+[[nodiscard]] std::optional<double> acceptedCentreGap(std::string_view text);
+[[nodiscard]] std::optional<int> acceptedCentreColour(std::string_view text);
 // A colour index a new centre-line layer may get (the dialog's and
 // zekadxy1.dat's rule): 0 < c < 255.
 [[nodiscard]] bool isCentreColour(long colour);
@@ -76,7 +78,7 @@ struct SettingsDialogEntries {
   int wireCutIndex = -1;     // 1006
   std::string centreGap;     // 1002
   std::string leaderFactor;  // 1003
-  std::string outsideFactor; // 1005
+  std::string outsideFactor;  // 1005
   std::string centreColour;  // 1007
   bool centreLines = false;  // 1012
   bool addSigns = false;     // 1008

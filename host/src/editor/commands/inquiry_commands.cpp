@@ -7,11 +7,13 @@
 #include "aced_input.h"
 #include "aced_output.h"
 #include "db_curves.h"
+#include "db_dimension.h"
 #include "db_polyline.h"
 #include "db_symtab.h"
 #include "db_text.h"
 #include "editor/commands/builtin_commands.h"
 #include "editor/commands/command_support.h"
+#include "zek/dim_vars.h"
 
 namespace zek {
 
@@ -123,6 +125,18 @@ void listMText(const AcDbMText& mtext) {
   printLabelled("Contents:", mtext.contentsConst());
 }
 
+// An ordinate dimension: its axis, its points, its own text (the override,
+// "<>" standing for the measurement) and the text it shows.
+void listOrdinateDimension(const AcDbOrdinateDimension& dimension) {
+  printLabelled("ordinate", dimension.isUsingXAxis() ? "X" : "Y");
+  printLabelled("origin point,", coordinates(dimension.origin()));
+  printLabelled("defining point,", coordinates(dimension.definingPoint()));
+  printLabelled("leader end point,", coordinates(dimension.leaderEndPoint()));
+  printLabelled("text position,", coordinates(dimension.textPosition()));
+  printLabelled("text override", "\"" + std::string(dimension.dimensionTextConst()) + "\"");
+  printLabelled("shown text", "\"" + dimension.displayText(dimVarsOf(dimension)) + "\"");
+}
+
 void listEntity(const AcDbEntity& entity) {
   listHeader(entity);
   if (auto* line = AcDbLine::cast(&entity)) {
@@ -137,6 +151,8 @@ void listEntity(const AcDbEntity& entity) {
     listText(*text);
   } else if (auto* mtext = AcDbMText::cast(&entity)) {
     listMText(*mtext);
+  } else if (auto* ordinate = AcDbOrdinateDimension::cast(&entity)) {
+    listOrdinateDimension(*ordinate);
   } else {
     AcDbExtents extents;
     if (entity.getGeomExtents(extents) == Acad::eOk) {

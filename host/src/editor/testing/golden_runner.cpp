@@ -154,9 +154,14 @@ std::string runGoldenScript(const std::string& scriptPath, const GoldenOptions& 
 }
 
 int runGoldenFolder(const std::string& folder, const GoldenOptions& options) {
+  // ZEK_GOLDEN_ONLY=PREFIX runs (and updates) only the scripts whose names
+  // begin with it, for work on one command's goldens in a shared folder.
+  const char* only = std::getenv("ZEK_GOLDEN_ONLY");
+  const std::string prefix = only != nullptr ? only : "";
   std::vector<fs::path> scripts;
   for (const auto& entry : fs::directory_iterator(folder)) {
-    if (entry.path().extension() == ".scr")
+    if (entry.path().extension() == ".scr" &&
+        entry.path().filename().string().compare(0, prefix.size(), prefix) == 0)
       scripts.push_back(entry.path());
   }
   std::sort(scripts.begin(), scripts.end());

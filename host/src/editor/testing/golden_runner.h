@@ -1,7 +1,8 @@
 // Golden transcripts: every "*.scr" of a folder run through the command loop
 // and its whole transcript compared with the "*.out" beside it, exactly. A
 // missing ".out" fails. With ZEK_UPDATE_GOLDEN=1 in the environment the
-// ".out" files are written instead (review the diff).
+// ".out" files are written instead (review the diff); ZEK_GOLDEN_ONLY=PREFIX
+// limits a run to the scripts whose names begin with PREFIX.
 //
 // A script runs on a new drawing, or on "NAME.dxf" beside "NAME.scr", or on
 // the drawing a first line "; drawing: FILE.dxf" names (relative to the
