@@ -2,44 +2,31 @@
 // dialog (with the module's dialog resources) and the editing commands. The
 // settings, zekadxy1.dat and the layer code table are read afresh at every
 // load.
+#include "editing/editing.h"
 #include "frame/module_frame.h"
+#include "placement/placement.h"
 #include "settings/ordinate_settings.h"
 #include "settings/settings_dialog_resource.h"
 #include "zekadxy1.h"
-
-#ifdef ZEKADXY1_WITH_PLACEMENT
-#include "placement/placement.h"
-#endif
-#ifdef ZEKADXY1_WITH_EDITING
-#include "editing/editing.h"
-#endif
 
 namespace {
 
 using namespace zek::adxy1;
 
 constexpr zek::CommandRow kCommands[] = {
-#ifdef ZEKADXY1_WITH_PLACEMENT
     zek::command<dimensionPlate>("ZEKXY"),
     zek::command<dimensionPlateWithProfiles>("ZEKXY6"),
-#endif
-#ifdef ZEKADXY1_WITH_EDITING
     zek::command<rebaseDimensions>("ZEKXY7"),
     zek::command<resetDimensionTexts>("ZEKXY8"),
-#endif
-#ifdef ZEKADXY1_WITH_PLACEMENT
     zek::command<dimensionPlateFromCentre>("ZEKXYY"),
     zek::command<dimensionPlateFromNearestPoint>("ZEKXXY"),
-#endif
     zek::command<editOrdinateSettings>("ZEKXYS").withModuleResources(),
-#ifdef ZEKADXY1_WITH_EDITING
     zek::command<moveDimensionTexts>("ZEKDA"),
     zek::command<moveTextsToPoint>("ZEKDA1"),
     zek::command<moveTextsKeepingAcross>("ZEKDA2"),
     zek::command<attachDimensionToCentre>("ZEKDAF"),
     zek::command<moveDimensionFeature>("ZEKDAV"),
     zek::command<spreadCrowdedTexts>("ZEKDA3"),
-#endif
 };
 
 constexpr zek::ModuleTable kModule{.group = "ZEKADXY1", .commands = kCommands};
@@ -52,9 +39,7 @@ extern "C" ZEK_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message, 
   const AcRx::AppRetCode answer = zek::handleEntryMessage(kModule, message, appId);
   if (message == AcRx::kInitAppMsg && answer == AcRx::kRetOK) {
     zek::adxy1::loadOrdinateSettings();
-#ifdef ZEKADXY1_WITH_EDITING
     zek::adxy1::signStrings() = zek::adxy1::SignStrings{};
-#endif
   }
   return answer;
 }

@@ -1,8 +1,6 @@
 // ZEKXYS: the settings dialog; its ZEKXY, ZEKXYY and ZEKXXY buttons start a
 // placement run once the dialog is closed.
-#ifdef ZEKADXY1_WITH_PLACEMENT
 #include "placement/placement.h"
-#endif
 #include "settings/settings_dialog.h"
 #include "zekadxy1.h"
 
@@ -13,9 +11,7 @@ void editOrdinateSettings() {
     case SettingsOutcome::RunPlacement:
     case SettingsOutcome::RunPlateCentre:
     case SettingsOutcome::RunNearestPoint:
-#ifdef ZEKADXY1_WITH_PLACEMENT
       runOrdinatePlacement();
-#endif
       break;
     case SettingsOutcome::Cancelled:
     case SettingsOutcome::Accepted:
