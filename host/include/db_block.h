@@ -92,6 +92,16 @@ class AcDbBlockTable : public AcDbSymbolTable {
 public:
   ACRX_DECLARE_MEMBERS(AcDbBlockTable);
   const char* tableName() const override { return "BLOCK_RECORD"; }
+
+  // Host side: the highest n of the "*Dn" dimension blocks among the first
+  // `scanned` records, so that naming a new one reads only the records added
+  // since (a drawing with thousands of dimensions would otherwise read every
+  // block for each).
+  struct DimBlockCount {
+    long highest = 0;
+    std::size_t scanned = 0;
+  };
+  DimBlockCount dimBlockCount;
 };
 
 class AcDbBlockTableRecordIterator {

@@ -93,35 +93,67 @@ void GeometryIndex::addSegment(double x0, double y0, double x1, double y1, int o
 
 void GeometryIndex::addArc(double cx, double cy, double radius, double start, double end,
                            int owner) {
-  constexpr double kStep = std::numbers::pi / 18.0;  // 10°
+  // Chords every 10° (closer on large arcs, so that no chord is longer than
+  // kLongestChord), each entered as its own box grown by the arc's rise over
+  // it: the boxes hold the whole arc and little room beside it.
+  constexpr double kTenDegrees = std::numbers::pi / 18.0;
+  constexpr double kLongestChord = 2.0;
   while (end <= start)
     end += 2.0 * std::numbers::pi;
-  const int steps = std::max(1, static_cast<int>(std::ceil((end - start) / kStep - 1e-9)));
+  double step = kTenDegrees;
+  if (radius * step > kLongestChord)
+    step = kLongestChord / radius;
+  const int steps = std::max(1, static_cast<int>(std::ceil((end - start) / step - 1e-9)));
+  step = (end - start) / steps;
+  const double rise = radius * (1.0 - std::cos(step / 2.0));
   double px = cx + radius * std::cos(start);
   double py = cy + radius * std::sin(start);
   for (int i = 1; i <= steps; ++i) {
-    const double angle = i == steps ? end : start + kStep * i;
+    const double angle = i == steps ? end : start + step * i;
     const double qx = cx + radius * std::cos(angle);
     const double qy = cy + radius * std::sin(angle);
-    addSegment(px, py, qx, qy, owner);
+    addBox(std::min(px, qx) - rise, std::min(py, qy) - rise, std::max(px, qx) + rise,
+           std::max(py, qy) + rise, owner);
     px = qx, py = qy;
   }
 }
 
 void GeometryIndex::addCircle(double cx, double cy, double radius, int owner) {
+  // A hole is no room for a text: its rim, and the square within it (what
+  // that leaves by the rim is too thin for a text).
   addArc(cx, cy, radius, 0.0, 2.0 * std::numbers::pi, owner);
-  // A hole is no room for a text: its inside is filled too (the square
-  // within it; what the square leaves by the rim is too thin for a text).
   const double half = radius * std::numbers::sqrt2 / 2.0;
   addBox(cx - half, cy - half, cx + half, cy + half, owner);
+}
+
+void GeometryIndex::reserve(std::size_t boxes) {
+  boxes_.reserve(boxes_.size() + boxes);
+  removed_.reserve(removed_.size() + boxes);
+  cells_.reserve(cells_.size() + boxes / 4);
 }
 
 void GeometryIndex::remove(int owner) {
   auto found = boxesOfOwner_.find(owner);
   if (found == boxesOfOwner_.end())
     return;
-  for (std::uint32_t index : found->second)
+  // Out of every cell it reached, so that walks do not meet it again and
+  // the cells of texts moved many times stay short.
+  for (std::uint32_t index : found->second) {
     removed_[index] = true;
+    const OccupiedBox& box = boxes_[index];
+    for (std::int64_t column = cellOf(box.x0); column <= cellOf(box.x1); ++column)
+      for (std::int64_t row = cellOf(box.y0); row <= cellOf(box.y1); ++row) {
+        auto members = cells_.find(keyOf(column, row));
+        if (members == cells_.end())
+          continue;
+        std::vector<std::uint32_t>& list = members->second;
+        auto at = std::find(list.begin(), list.end(), index);
+        if (at != list.end()) {
+          *at = list.back();
+          list.pop_back();
+        }
+      }
+  }
   boxesOfOwner_.erase(found);
 }
 
@@ -177,7 +209,11 @@ double GeometryIndex::lastOccupiedBeforeRoom(const LeaderStrip& strip,
         dir > 0 ? static_cast<double>(line + 1) * cellSize_ : -static_cast<double>(line) * cellSize_;
     if (lineEnd - covered > strip.need || lineEnd > reach)
       return covered * dir;
-    line += dir;
+    // Lines of cells wholly within the occupied stretch hold nothing new: a
+    // box that reaches past it is listed in the cell that holds its end too.
+    // (A centre line along the band would otherwise be walked cell by cell.)
+    const std::int64_t coveredLine = cellOf(covered * dir);
+    line = dir > 0 ? std::max(line + 1, coveredLine) : std::min(line - 1, coveredLine);
   }
 }
 

@@ -49,6 +49,9 @@ public:
   // The rim sampled every 10°, and the inside filled.
   void addCircle(double cx, double cy, double radius, int owner = kDrawn);
   void addBox(double x0, double y0, double x1, double y1, int owner = kDrawn);
+  // Room for about this many boxes more (a selection's entities give some
+  // forty each at most), so that filling the index does not copy it.
+  void reserve(std::size_t boxes);
   // Takes every box of a placement out again.
   void remove(int owner);
 

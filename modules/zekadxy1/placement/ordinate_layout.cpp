@@ -48,11 +48,20 @@ public:
     }
     enterMargin();
 
+    // The first pass: every target's leader. A target alone in its run will
+    // carry its dimension and enters its text at once; the members of longer
+    // runs only measure theirs for the choice of their run's one dimension
+    // (their texts would only crowd the band for one another).
     OrdinateCollection* all[] = {&c.holesX, &c.holesY, &c.outlineX, &c.outlineY};
     for (OrdinateCollection* collection : all)
-      for (OrdinateGroup& group : collection->groups)
-        for (OrdinateTarget& target : group.targets)
-          placeAwayFromMiddle(*collection, group, target);
+      for (OrdinateGroup& group : collection->groups) {
+        const std::vector<OrdinateTarget>& ts = group.targets;
+        for (std::size_t i = 0; i < ts.size(); ++i) {
+          const bool alone = (i == 0 || ts[i - 1].run != ts[i].run) &&
+                             (i + 1 == ts.size() || ts[i + 1].run != ts[i].run);
+          placeAwayFromMiddle(*collection, group, group.targets[i], alone);
+        }
+      }
 
     for (OrdinateCollection* holes : {&c.holesX, &c.holesY})
       chooseHoleCarriers(*holes);
@@ -191,7 +200,7 @@ private:
   // Step of the first pass: away from the drawing's middle, or the other way
   // when that leader is long and the other shorter.
   void placeAwayFromMiddle(const OrdinateCollection& c, const OrdinateGroup& group,
-                           OrdinateTarget& t) {
+                           OrdinateTarget& t, bool enter = true) {
     const int dir = defaultDirection(c, t);
     double end = leaderEndFrom(c, group, t.value, edgeOf(t, dir), dir);
     if (std::fabs(end - t.perp) > s_.longLeader()) {
@@ -200,7 +209,8 @@ private:
         end = other;
     }
     t.leaderEnd = end;
-    place(c, group, t);
+    if (enter)
+      place(c, group, t);
   }
 
   // One target per run carries the dimension.

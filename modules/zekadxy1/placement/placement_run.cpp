@@ -233,7 +233,9 @@ void runOrdinatePlacement(bool withProfiles) {
     return;
 
   const LayoutSizes sizes = sizesOfDrawing();
-  PlateIntake intake(std::max(sizes.textHeight, 0.5));
+  // Cells of the free-room index four text heights square: a walk along a
+  // leader visits few of them, each holding a few boxes.
+  PlateIntake intake(std::max(sizes.textHeight * 4.0, 0.5));
   const IntakeRules rules{settings, ordinateLayerCodes()};
   collectPlate(ids, rules, intake);
   std::string dimensionLayer;

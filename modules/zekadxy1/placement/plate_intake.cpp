@@ -208,6 +208,7 @@ private:
 void collectPlate(const std::vector<AcDbObjectId>& ids, const IntakeRules& rules,
                   PlateIntake& intake) {
   Collector collector(rules, intake);
+  intake.index.reserve(ids.size() * 40);
   for (AcDbObjectId id : ids) {
     OpenedEntity entity(id, AcDb::kForRead);
     if (entity.status() != Acad::eOk) {

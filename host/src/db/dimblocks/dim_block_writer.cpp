@@ -158,24 +158,34 @@ AcDbObjectId newDimBlock(AcDbDatabase& db) {
   auto* table = peekObject<AcDbBlockTable>(db.blockTableId());
   if (table == nullptr)
     return {};
-  long highest = 0;
-  for (AcDbObjectId id : table->recordIds())
-    highest = std::max(highest, dimBlockNumber(recordNameOf(id)));
-  auto record = std::make_unique<AcDbBlockTableRecord>();
-  std::string name = "*D" + std::to_string(highest + 1);
-  if (record->setName(name.c_str()) != Acad::eOk)
-    return {};
-  record->setFlags(1);  // anonymous
-  AcDbObjectId id;
-  {
-    HostWrite writing(table);
-    if (table->add(id, record.get()) != Acad::eOk)
+  // The next free number: the records read before are not read again. A
+  // record renamed since to a "*Dn" name makes the add fail; then every
+  // record is read once more.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    AcDbBlockTable::DimBlockCount& count = table->dimBlockCount;
+    const std::vector<AcDbObjectId>& ids = table->recordIds();
+    if (attempt > 0 || count.scanned > ids.size())
+      count = {};
+    for (std::size_t i = count.scanned; i < ids.size(); ++i)
+      count.highest = std::max(count.highest, dimBlockNumber(recordNameOf(ids[i])));
+    count.scanned = ids.size();
+    auto record = std::make_unique<AcDbBlockTableRecord>();
+    std::string name = "*D" + std::to_string(count.highest + 1);
+    if (record->setName(name.c_str()) != Acad::eOk)
       return {};
+    record->setFlags(1);  // anonymous
+    AcDbObjectId id;
+    {
+      HostWrite writing(table);
+      if (table->add(id, record.get()) != Acad::eOk)
+        continue;
+    }
+    AcDbBlockTableRecord* block = record.release();
+    ensureBlockEnds(db, *block);
+    (void)block->close();
+    return id;
   }
-  AcDbBlockTableRecord* block = record.release();
-  ensureBlockEnds(db, *block);
-  (void)block->close();
-  return id;
+  return {};
 }
 
 AcDbObjectId defpointsLayer(AcDbDatabase& db) {
