@@ -7,6 +7,8 @@
 // the first run's result. The goal: 10,000 holes in under 2 s, growing no
 // worse than n log n. A program to run by hand, never a test.
 //   zek-zekxy-bench [--holes 100,1000,10000] [--repeat N] [--seed S] [--folder DIR]
+#include <malloc.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -186,6 +188,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::filesystem::create_directories(settings.folder);
+  // Freed memory stays with the program between repetitions. Otherwise the
+  // large plates' blocks (above the allocator's mapping threshold) go back to
+  // the system after every run and each run pays the first touch of every
+  // page anew, which on a virtual machine costs more than the command itself
+  // and grows with the block sizes, while the small plates reuse their heap:
+  // the growth per decade would measure the system's page handling. The
+  // first repetition (max) still shows the cold cost.
+  (void)mallopt(M_MMAP_THRESHOLD, 1 << 30);
+  (void)mallopt(M_TRIM_THRESHOLD, 1 << 30);
   auto& documents = zek::DocumentManager::instance();
   (void)documents.open(std::make_unique<AcDbDatabase>(), "");
   if (!loadModules()) {

@@ -31,6 +31,8 @@ struct PlateCase {
   AcDbExtents holes;  // the plate the run dimensioned
 };
 
+void PrintTo(const PlateCase& c, std::ostream* out) { *out << c.name; }
+
 class SamplePlateLayout : public ::testing::TestWithParam<PlateCase> {
 protected:
   void SetUp() override {

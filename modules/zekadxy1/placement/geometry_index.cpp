@@ -37,21 +37,83 @@ std::int64_t GeometryIndex::cellOf(double coordinate) const {
   return static_cast<std::int64_t>(std::clamp(cell, -1.0e9, 1.0e9));
 }
 
-const std::vector<std::uint32_t>* GeometryIndex::cell(std::int64_t column, std::int64_t row) const {
+template <class F>
+void GeometryIndex::forEachInCell(std::int64_t column, std::int64_t row, F&& f) const {
+  const std::int64_t c = column - packedColumn0_;
+  const std::int64_t r = row - packedRow0_;
+  if (c >= 0 && c < packedColumns_ && r >= 0 && r < packedRows_) {
+    const std::size_t at = static_cast<std::size_t>(c * packedRows_ + r);
+    for (std::uint32_t i = packedStart_[at]; i < packedStart_[at + 1]; ++i)
+      f(packedBoxes_[i]);
+  }
+  if (cells_.empty())
+    return;
   auto found = cells_.find(keyOf(column, row));
-  return found == cells_.end() ? nullptr : &found->second;
+  if (found != cells_.end())
+    for (std::uint32_t index : found->second)
+      f(index);
+}
+
+void GeometryIndex::pack() const {
+  if (packed_)
+    return;
+  packed_ = true;
+  if (boxes_.empty())
+    return;
+  packedColumn0_ = cellOf(minX_);
+  packedRow0_ = cellOf(minY_);
+  packedColumns_ = cellOf(maxX_) - packedColumn0_ + 1;
+  packedRows_ = cellOf(maxY_) - packedRow0_ + 1;
+  // A drawing spread so wide that the packed cells would take more room
+  // than its boxes keeps every box in the hashed cells.
+  constexpr std::int64_t kMostPackedCells = 1 << 22;
+  if (packedColumns_ * packedRows_ > kMostPackedCells ||
+      packedColumns_ * packedRows_ > static_cast<std::int64_t>(boxes_.size()) * 64) {
+    packedColumns_ = packedRows_ = 0;
+    auto* self = const_cast<GeometryIndex*>(this);
+    for (std::uint32_t i = 0; i < boxes_.size(); ++i)
+      self->enterIntoCells(i);
+    return;
+  }
+  const auto cells = static_cast<std::size_t>(packedColumns_ * packedRows_);
+  packedStart_.assign(cells + 1, 0);
+  const auto eachCell = [&](const OccupiedBox& box, auto&& f) {
+    for (std::int64_t column = cellOf(box.x0); column <= cellOf(box.x1); ++column)
+      for (std::int64_t row = cellOf(box.y0); row <= cellOf(box.y1); ++row)
+        f(static_cast<std::size_t>((column - packedColumn0_) * packedRows_ + row - packedRow0_));
+  };
+  for (const OccupiedBox& box : boxes_)
+    eachCell(box, [&](std::size_t at) { ++packedStart_[at + 1]; });
+  for (std::size_t at = 0; at < cells; ++at)
+    packedStart_[at + 1] += packedStart_[at];
+  packedBoxes_.assign(packedStart_[cells], 0);
+  std::vector<std::uint32_t> next(packedStart_.begin(), packedStart_.end() - 1);
+  for (std::uint32_t i = 0; i < boxes_.size(); ++i)
+    eachCell(boxes_[i], [&](std::size_t at) { packedBoxes_[next[at]++] = i; });
+}
+
+void GeometryIndex::enterIntoCells(std::uint32_t index) {
+  const OccupiedBox& box = boxes_[index];
+  for (std::int64_t column = cellOf(box.x0); column <= cellOf(box.x1); ++column)
+    for (std::int64_t row = cellOf(box.y0); row <= cellOf(box.y1); ++row)
+      cells_[keyOf(column, row)].push_back(index);
 }
 
 void GeometryIndex::enter(const OccupiedBox& box) {
   if (!std::isfinite(box.x0) || !std::isfinite(box.y0) || !std::isfinite(box.x1) ||
       !std::isfinite(box.y1))
     return;
+  // A box across a million cells (a line to a coordinate far off, as a
+  // damaged drawing may hold) would take its walk's time to enter: it is
+  // left out, with the room it would block.
+  constexpr double kWidestBox = 1 << 20;
+  if ((box.x1 - box.x0) / cellSize_ > kWidestBox || (box.y1 - box.y0) / cellSize_ > kWidestBox)
+    return;
   const auto index = static_cast<std::uint32_t>(boxes_.size());
   boxes_.push_back(box);
   removed_.push_back(false);
-  for (std::int64_t column = cellOf(box.x0); column <= cellOf(box.x1); ++column)
-    for (std::int64_t row = cellOf(box.y0); row <= cellOf(box.y1); ++row)
-      cells_[keyOf(column, row)].push_back(index);
+  if (packed_)
+    enterIntoCells(index);
   if (box.owner != kDrawn && box.owner != kMargin)
     boxesOfOwner_[box.owner].push_back(index);
   if (!hasBoxes_) {
@@ -136,8 +198,9 @@ void GeometryIndex::remove(int owner) {
   auto found = boxesOfOwner_.find(owner);
   if (found == boxesOfOwner_.end())
     return;
-  // Out of every cell it reached, so that walks do not meet it again and
-  // the cells of texts moved many times stay short.
+  pack();
+  // Out of every hashed cell it reached, so that the cells of texts moved
+  // many times stay short (a packed box stays listed, marked removed).
   for (std::uint32_t index : found->second) {
     removed_[index] = true;
     const OccupiedBox& box = boxes_[index];
@@ -161,6 +224,7 @@ double GeometryIndex::lastOccupiedBeforeRoom(const LeaderStrip& strip,
                                              std::span<const int> ignored) const {
   if (!hasBoxes_)
     return strip.start;
+  pack();
   const bool alongY = strip.along == Axis::Y;
   const int dir = strip.direction < 0 ? -1 : 1;
   // Work in a frame where the walk goes towards larger `along` values.
@@ -175,27 +239,28 @@ double GeometryIndex::lastOccupiedBeforeRoom(const LeaderStrip& strip,
   for (;;) {
     found.clear();
     for (std::int64_t cross = firstCross; cross <= lastCross; ++cross) {
-      const auto* members = alongY ? cell(cross, line) : cell(line, cross);
-      if (members == nullptr)
-        continue;
-      for (std::uint32_t index : *members) {
+      const auto visit = [&](std::uint32_t index) {
         if (removed_[index])
-          continue;
+          return;
         const OccupiedBox& box = boxes_[index];
         if (isIgnored(box.owner, ignored))
-          continue;
+          return;
         const double crossLow = alongY ? box.x0 : box.y0;
         const double crossHigh = alongY ? box.x1 : box.y1;
         if (crossHigh <= strip.acrossLow + kTouch || crossLow >= strip.acrossHigh - kTouch)
-          continue;
+          return;
         double low = (alongY ? box.y0 : box.x0) * dir;
         double high = (alongY ? box.y1 : box.x1) * dir;
         if (low > high)
           std::swap(low, high);
         if (high <= start + kTouch)
-          continue;
+          return;
         found.push_back({std::max(low, start), high});
-      }
+      };
+      if (alongY)
+        forEachInCell(cross, line, visit);
+      else
+        forEachInCell(line, cross, visit);
     }
     std::sort(found.begin(), found.end(),
               [](const Stretch& a, const Stretch& b) { return a.low < b.low; });

@@ -76,12 +76,23 @@ private:
   static CellKey keyOf(std::int64_t column, std::int64_t row);
   std::int64_t cellOf(double coordinate) const;
   void enter(const OccupiedBox& box);
-  const std::vector<std::uint32_t>* cell(std::int64_t column, std::int64_t row) const;
+  void enterIntoCells(std::uint32_t index);
+  // The boxes entered before the first walk, packed cell by cell into one
+  // array (read far more often than written); later boxes go into the
+  // hashed cells. Built on the first walk or removal.
+  void pack() const;
+  // Calls f(index) for every box listed in the cell.
+  template <class F>
+  void forEachInCell(std::int64_t column, std::int64_t row, F&& f) const;
 
   double cellSize_;
   std::vector<OccupiedBox> boxes_;
   std::vector<bool> removed_;
-  std::unordered_map<CellKey, std::vector<std::uint32_t>> cells_;
+  mutable std::unordered_map<CellKey, std::vector<std::uint32_t>> cells_;
+  mutable bool packed_ = false;
+  mutable std::int64_t packedColumn0_ = 0, packedRow0_ = 0, packedColumns_ = 0, packedRows_ = 0;
+  mutable std::vector<std::uint32_t> packedStart_;  // per cell, into packedBoxes_
+  mutable std::vector<std::uint32_t> packedBoxes_;
   std::unordered_map<int, std::vector<std::uint32_t>> boxesOfOwner_;
   double minX_ = 0.0, minY_ = 0.0, maxX_ = 0.0, maxY_ = 0.0;  // of every box
   bool hasBoxes_ = false;

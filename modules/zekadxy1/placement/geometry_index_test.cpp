@@ -90,3 +90,30 @@ TEST(GeometryIndex, CirclesAndBoxesOccupyWhatTheyCover) {
 
 }  // namespace
 }  // namespace zek::adxy1
+
+namespace zek::adxy1 {
+namespace {
+
+// Boxes entered before the first walk are packed cell by cell, later ones
+// hashed; a drawing spread far apart keeps all of them hashed. Each way the
+// walk finds the same room.
+TEST(GeometryIndex, PackedHashedAndSparseCellsAnswerAlike) {
+  const LeaderStrip up{Axis::Y, 9.0, 11.0, 0.0, 1, 5.0};
+  for (double far : {0.0, 1.0e6}) {
+    SCOPED_TRACE(far);
+    GeometryIndex index(2.5);
+    index.addSegment(0, 3, 20, 3);
+    if (far != 0.0)
+      index.addSegment(far, far, far + 1, far + 1);  // far off: too sparse to pack
+    EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up), 3.0);  // packs (or not)
+    index.addSegment(0, 7, 20, 7, 4);                          // after: hashed
+    EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up), 7.0);
+    index.remove(4);
+    EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up), 3.0);
+    index.addSegment(0, 20, 20, 20, 5);
+    EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up), 3.0);  // 17 free after 3
+  }
+}
+
+}  // namespace
+}  // namespace zek::adxy1

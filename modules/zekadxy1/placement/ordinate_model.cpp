@@ -26,28 +26,38 @@ void OrdinateCollection::add(double value, double perp, double radius, int decim
     made.value = value;
     found = adding_.emplace_hint(found, value, std::move(made));
   }
-  OrdinateGroup* group = &found->second;
-  std::vector<OrdinateTarget>& targets = group->targets;
-  auto at = std::lower_bound(targets.begin(), targets.end(), perp - kSameOrdinate,
-                             [](const OrdinateTarget& t, double p) { return t.perp < p; });
-  if (at != targets.end() && at->perp <= perp + kSameOrdinate) {
-    at->radius = std::max(at->radius, radius);
-    at->decimals = std::max(at->decimals, decimals);
-    return;
-  }
+  // Targets are gathered as they come and merged once, in finish: sorting
+  // a long row once is cheaper than keeping it sorted at every add.
   OrdinateTarget target;
   target.perp = perp;
-  target.value = group->value;
+  target.value = found->second.value;
   target.leaderEnd = perp;
   target.radius = radius;
   target.decimals = decimals;
-  targets.insert(at, target);
+  found->second.targets.push_back(target);
 }
 
 void OrdinateCollection::finish() {
   groups.reserve(groups.size() + adding_.size());
-  for (auto& [value, group] : adding_)
+  for (auto& [value, group] : adding_) {
+    // In ascending perp; a target within kSameOrdinate of the one kept
+    // before it is that one, which keeps the larger radius and decimals.
+    std::vector<OrdinateTarget>& added = group.targets;
+    std::stable_sort(added.begin(), added.end(),
+                     [](const OrdinateTarget& a, const OrdinateTarget& b) { return a.perp < b.perp; });
+    std::vector<OrdinateTarget> kept;
+    kept.reserve(added.size());
+    for (const OrdinateTarget& t : added) {
+      if (!kept.empty() && t.perp <= kept.back().perp + kSameOrdinate) {
+        kept.back().radius = std::max(kept.back().radius, t.radius);
+        kept.back().decimals = std::max(kept.back().decimals, t.decimals);
+        continue;
+      }
+      kept.push_back(t);
+    }
+    added = std::move(kept);
     groups.push_back(std::move(group));
+  }
   adding_.clear();
 }
 

@@ -70,11 +70,13 @@ struct OrdinateCollection {
   Axis axis;
   std::vector<OrdinateGroup> groups;
 
-  // Adds a target: into the group of its value (made when none is within
-  // kSameOrdinate), once per cross position: a repeated one keeps the
-  // larger radius and the larger decimals.
+  // Adds a target to the group of its value (made when none is within
+  // kSameOrdinate).
   void add(double value, double perp, double radius, int decimals);
-  // Moves the groups added into `groups`, in ascending value.
+  // Moves the groups added into `groups`, in ascending value, each group's
+  // targets in ascending perp and once per cross position: targets within
+  // kSameOrdinate of each other are one, with the larger radius and the
+  // larger decimals.
   void finish();
   std::size_t targetCount() const;
 

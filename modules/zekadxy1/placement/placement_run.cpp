@@ -265,8 +265,12 @@ void runOrdinatePlacement(bool withProfiles) {
   }
   if (withProfiles) {
     acutPrintf("\nSelect **LINE**ARC**LWPOLYLINE**");
+    // Enter goes on without profiles; Esc cancels the command, nothing drawn.
     SelectionSet profiles;
-    if (profiles.select(nullptr) == RTNORM)
+    const int code = profiles.select(nullptr);
+    if (code == RTCAN)
+      return;
+    if (code == RTNORM)
       collectProfiles(profiles.objectIds(), settings.millingDecimals, intake);
   }
   for (OrdinateCollection* collection : {&c.holesX, &c.holesY, &c.outlineX, &c.outlineY})
