@@ -33,6 +33,8 @@ GeometryIndex::CellKey GeometryIndex::keyOf(std::int64_t column, std::int64_t ro
 }
 
 std::int64_t GeometryIndex::cellOf(double coordinate) const {
+  if (!std::isfinite(coordinate))
+    coordinate = 0.0;  // a walk from nowhere looks at the origin's cells
   const double cell = std::floor(coordinate / cellSize_);
   return static_cast<std::int64_t>(std::clamp(cell, -1.0e9, 1.0e9));
 }

@@ -8,13 +8,16 @@ namespace zek::adxy1 {
 
 LayoutSizes LayoutSizes::of(double dimtxt, double dimscale, int dimtad, double dimgap,
                             double dimasz) {
-  const double scale = dimscale > 0.0 ? dimscale : 1.0;
+  const double scale = dimscale > 0.0 && std::isfinite(dimscale) ? dimscale : 1.0;
   LayoutSizes sizes;
-  sizes.textHeight = dimtxt * scale;
+  // A text height that is no size (0, negative, not a number) lays the
+  // texts out as 2.5 high, the host's own default.
+  sizes.textHeight = dimtxt * scale > 0.0 && std::isfinite(dimtxt * scale) ? dimtxt * scale : 2.5;
   sizes.textAbove = dimtad != 0;
-  sizes.textGap = sizes.textAbove ? 1.05 * (dimgap * scale + sizes.textHeight) : sizes.textHeight;
-  sizes.arrowSize = dimasz * scale;
-  sizes.dimGap = std::fabs(dimgap) * scale;
+  const double gap = std::isfinite(dimgap) ? dimgap * scale : 0.0;
+  sizes.textGap = sizes.textAbove ? 1.05 * (gap + sizes.textHeight) : sizes.textHeight;
+  sizes.arrowSize = std::isfinite(dimasz) ? dimasz * scale : 0.0;
+  sizes.dimGap = std::isfinite(dimgap) ? std::fabs(dimgap) * scale : 0.0;
   return sizes;
 }
 

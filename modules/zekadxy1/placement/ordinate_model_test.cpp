@@ -1,6 +1,8 @@
 // Merging targets into ordinate groups and the run's text sizes.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "placement/ordinate_model.h"
 
 namespace zek::adxy1 {
@@ -62,6 +64,10 @@ TEST(LayoutSizes, TextGapFollowsTheTextPlacement) {
   EXPECT_DOUBLE_EQ(scaled.textHeight, 5.0);
   EXPECT_DOUBLE_EQ(scaled.longLeader(), 60.0);
   EXPECT_DOUBLE_EQ(LayoutSizes::of(2.5, 0.0, 0, 0.625, 2.5).textHeight, 2.5);
+  // No size at all lays texts out 2.5 high rather than with nothing to go by.
+  EXPECT_DOUBLE_EQ(LayoutSizes::of(0.0, 1.0, 0, 0.625, 2.5).textHeight, 2.5);
+  EXPECT_DOUBLE_EQ(LayoutSizes::of(std::nan(""), 1.0, 1, 0.625, 2.5).textHeight, 2.5);
+  EXPECT_DOUBLE_EQ(LayoutSizes::of(2.5, 1.0, 1, std::nan(""), 2.5).textGap, 1.05 * 2.5);
 }
 
 }  // namespace

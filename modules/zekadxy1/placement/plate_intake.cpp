@@ -97,6 +97,8 @@ private:
   void collectCircle(const AcDbCircle& circle) {
     const AcGePoint3d centre = circle.center();
     const double radius = circle.radius();
+    if (!std::isfinite(centre.x) || !std::isfinite(centre.y) || !std::isfinite(radius))
+      return;  // a damaged circle is no hole
     const int decimals = isWireCutLayer(circle.layerId(), circle.layer())
                              ? rules_.settings.wireCutDecimals
                              : rules_.settings.millingDecimals;
