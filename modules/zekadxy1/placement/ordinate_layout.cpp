@@ -421,7 +421,10 @@ private:
                    double value) {
     unplace(t);
     const int dir = directionOf(c, t);
-    const double end = leaderEndFrom(c, group, value, t.leaderEnd - dir * s_.textHeight, dir);
+    // The margin round the plate keeps walks from the features off its edge;
+    // a text already placed outside stands on it.
+    const double end =
+        leaderEndFrom(c, group, value, t.leaderEnd - dir * s_.textHeight, dir, true);
     const bool free = std::fabs(end - t.leaderEnd) < 1e-9;
     if (free)
       t.value = value;

@@ -230,6 +230,31 @@ TEST(OrdinateLayout, HolesCloserThanATextIsHighGetStaggeredTexts) {
   expectTextsInFreeRoom(s, 140, 100);
 }
 
+TEST(OrdinateLayout, ThreeTextsInARowAreSpreadOrMarked) {
+  // Three holes 2.6 apart near the top edge: their X texts line up outside
+  // it, 2.6 apart where the pitch is 1.5 × G = 3.75. The first is moved back
+  // (there is room before it), the second cannot move, and the third stays
+  // within 3 × G of the first: it is marked for colour 30.
+  Scene s(100, 100, {{50, 95, 0.5}, {52.6, 95, 0.5}, {55.2, 95, 0.5}});
+  s.inputs.zero = {0, 0};
+  s.inputs.centreLines = false;
+  s.layOut();
+  const auto a = s.carriers(s.c.holesX, 50);
+  const auto b = s.carriers(s.c.holesX, 52.6);
+  const auto c = s.carriers(s.c.holesX, 55.2);
+  ASSERT_EQ(a.size(), 1u);
+  ASSERT_EQ(b.size(), 1u);
+  ASSERT_EQ(c.size(), 1u);
+  EXPECT_GT(a[0]->leaderEnd, 100);  // outside the top edge
+  EXPECT_DOUBLE_EQ(a[0]->leaderEnd, c[0]->leaderEnd);
+  EXPECT_NEAR(a[0]->value, 52.6 - 3.75, 1e-9);  // jogged back to the pitch
+  EXPECT_DOUBLE_EQ(b[0]->value, 52.6);
+  EXPECT_FALSE(a[0]->marked);
+  EXPECT_FALSE(b[0]->marked);
+  EXPECT_TRUE(c[0]->marked);
+  expectTextsInFreeRoom(s, 100, 100);
+}
+
 TEST(OrdinateLayout, OutlineEdgesCarryOneDimensionEach) {
   Scene s(150, 80, {{75, 40, 5}});
   s.inputs.zero = {0, 0};
