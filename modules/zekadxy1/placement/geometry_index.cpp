@@ -13,6 +13,8 @@ namespace {
 constexpr double kPieceLength = 0.5;
 // Boxes that only touch a strip do not occupy it.
 constexpr double kTouch = 1e-7;
+// A box over more cells than this is a big one, not listed in cells.
+constexpr double kBigBoxCells = 4096.0;
 
 bool isIgnored(int owner, std::span<const int> ignored) {
   return std::find(ignored.begin(), ignored.end(), owner) != ignored.end();
@@ -56,12 +58,31 @@ void GeometryIndex::forEachInCell(std::int64_t column, std::int64_t row, F&& f) 
       f(index);
 }
 
+bool GeometryIndex::isBig(const OccupiedBox& box) const {
+  const double columns = std::floor(box.x1 / cellSize_) - std::floor(box.x0 / cellSize_) + 1.0;
+  const double rows = std::floor(box.y1 / cellSize_) - std::floor(box.y0 / cellSize_) + 1.0;
+  return columns * rows > kBigBoxCells;
+}
+
 void GeometryIndex::pack() const {
   if (packed_)
     return;
   packed_ = true;
   if (boxes_.empty())
     return;
+  // A drawing far wider than its texts are high gets larger cells: at most
+  // kMostCellsAcross along its longer side.
+  constexpr double kMostCellsAcross = 1024.0;
+  const double extent = std::max(maxX_ - minX_, maxY_ - minY_);
+  if (std::isfinite(extent))
+    cellSize_ = std::max(cellSize_, extent / kMostCellsAcross);
+  auto* self = const_cast<GeometryIndex*>(this);
+  std::vector<bool> big(boxes_.size(), false);
+  for (std::uint32_t i = 0; i < boxes_.size(); ++i)
+    if (isBig(boxes_[i])) {
+      self->bigBoxes_.push_back(i);
+      big[i] = true;
+    }
   packedColumn0_ = cellOf(minX_);
   packedRow0_ = cellOf(minY_);
   packedColumns_ = cellOf(maxX_) - packedColumn0_ + 1;
@@ -72,9 +93,9 @@ void GeometryIndex::pack() const {
   if (packedColumns_ * packedRows_ > kMostPackedCells ||
       packedColumns_ * packedRows_ > static_cast<std::int64_t>(boxes_.size()) * 64) {
     packedColumns_ = packedRows_ = 0;
-    auto* self = const_cast<GeometryIndex*>(this);
     for (std::uint32_t i = 0; i < boxes_.size(); ++i)
-      self->enterIntoCells(i);
+      if (!big[i])
+        self->enterIntoCells(i);
     return;
   }
   const auto cells = static_cast<std::size_t>(packedColumns_ * packedRows_);
@@ -84,14 +105,16 @@ void GeometryIndex::pack() const {
       for (std::int64_t row = cellOf(box.y0); row <= cellOf(box.y1); ++row)
         f(static_cast<std::size_t>((column - packedColumn0_) * packedRows_ + row - packedRow0_));
   };
-  for (const OccupiedBox& box : boxes_)
-    eachCell(box, [&](std::size_t at) { ++packedStart_[at + 1]; });
+  for (std::uint32_t i = 0; i < boxes_.size(); ++i)
+    if (!big[i])
+      eachCell(boxes_[i], [&](std::size_t at) { ++packedStart_[at + 1]; });
   for (std::size_t at = 0; at < cells; ++at)
     packedStart_[at + 1] += packedStart_[at];
   packedBoxes_.assign(packedStart_[cells], 0);
   std::vector<std::uint32_t> next(packedStart_.begin(), packedStart_.end() - 1);
   for (std::uint32_t i = 0; i < boxes_.size(); ++i)
-    eachCell(boxes_[i], [&](std::size_t at) { packedBoxes_[next[at]++] = i; });
+    if (!big[i])
+      eachCell(boxes_[i], [&](std::size_t at) { packedBoxes_[next[at]++] = i; });
 }
 
 void GeometryIndex::enterIntoCells(std::uint32_t index) {
@@ -105,17 +128,15 @@ void GeometryIndex::enter(const OccupiedBox& box) {
   if (!std::isfinite(box.x0) || !std::isfinite(box.y0) || !std::isfinite(box.x1) ||
       !std::isfinite(box.y1))
     return;
-  // A box across a million cells (a line to a coordinate far off, as a
-  // damaged drawing may hold) would take its walk's time to enter: it is
-  // left out, with the room it would block.
-  constexpr double kWidestBox = 1 << 20;
-  if ((box.x1 - box.x0) / cellSize_ > kWidestBox || (box.y1 - box.y0) / cellSize_ > kWidestBox)
-    return;
   const auto index = static_cast<std::uint32_t>(boxes_.size());
   boxes_.push_back(box);
   removed_.push_back(false);
-  if (packed_)
-    enterIntoCells(index);
+  if (packed_) {
+    if (isBig(box))
+      bigBoxes_.push_back(index);
+    else
+      enterIntoCells(index);
+  }
   if (box.owner != kDrawn && box.owner != kMargin)
     boxesOfOwner_[box.owner].push_back(index);
   if (!hasBoxes_) {
@@ -205,6 +226,8 @@ void GeometryIndex::remove(int owner) {
   // many times stay short (a packed box stays listed, marked removed).
   for (std::uint32_t index : found->second) {
     removed_[index] = true;
+    if (std::find(bigBoxes_.begin(), bigBoxes_.end(), index) != bigBoxes_.end())
+      continue;  // listed in no cell
     const OccupiedBox& box = boxes_[index];
     for (std::int64_t column = cellOf(box.x0); column <= cellOf(box.x1); ++column)
       for (std::int64_t row = cellOf(box.y0); row <= cellOf(box.y1); ++row) {
@@ -235,45 +258,57 @@ double GeometryIndex::lastOccupiedBeforeRoom(const LeaderStrip& strip,
   const std::int64_t firstCross = cellOf(strip.acrossLow);
   const std::int64_t lastCross = cellOf(strip.acrossHigh);
 
-  double covered = start;
+  // The stretch along the walk that a box occupies, when it reaches into the
+  // strip across and beyond the start.
   std::vector<Stretch> found;
+  const auto visit = [&](std::uint32_t index) {
+    if (removed_[index])
+      return;
+    const OccupiedBox& box = boxes_[index];
+    if (isIgnored(box.owner, ignored))
+      return;
+    const double crossLow = alongY ? box.x0 : box.y0;
+    const double crossHigh = alongY ? box.x1 : box.y1;
+    if (crossHigh <= strip.acrossLow + kTouch || crossLow >= strip.acrossHigh - kTouch)
+      return;
+    double low = (alongY ? box.y0 : box.x0) * dir;
+    double high = (alongY ? box.y1 : box.x1) * dir;
+    if (low > high)
+      std::swap(low, high);
+    if (high <= start + kTouch)
+      return;
+    found.push_back({std::max(low, start), high});
+  };
+  const auto byLow = [](const Stretch& a, const Stretch& b) { return a.low < b.low; };
+  // The big boxes the strip meets, taken in as the walk reaches them.
+  for (std::uint32_t index : bigBoxes_)
+    visit(index);
+  std::vector<Stretch> big = std::move(found);
+  found.clear();
+  std::sort(big.begin(), big.end(), byLow);
+  std::size_t nextBig = 0;
+
+  double covered = start;
   std::int64_t line = cellOf(strip.start);
   for (;;) {
     found.clear();
     for (std::int64_t cross = firstCross; cross <= lastCross; ++cross) {
-      const auto visit = [&](std::uint32_t index) {
-        if (removed_[index])
-          return;
-        const OccupiedBox& box = boxes_[index];
-        if (isIgnored(box.owner, ignored))
-          return;
-        const double crossLow = alongY ? box.x0 : box.y0;
-        const double crossHigh = alongY ? box.x1 : box.y1;
-        if (crossHigh <= strip.acrossLow + kTouch || crossLow >= strip.acrossHigh - kTouch)
-          return;
-        double low = (alongY ? box.y0 : box.x0) * dir;
-        double high = (alongY ? box.y1 : box.x1) * dir;
-        if (low > high)
-          std::swap(low, high);
-        if (high <= start + kTouch)
-          return;
-        found.push_back({std::max(low, start), high});
-      };
       if (alongY)
         forEachInCell(cross, line, visit);
       else
         forEachInCell(line, cross, visit);
     }
-    std::sort(found.begin(), found.end(),
-              [](const Stretch& a, const Stretch& b) { return a.low < b.low; });
+    // Boxes not met yet begin beyond this line of cells.
+    const double lineEnd =
+        dir > 0 ? static_cast<double>(line + 1) * cellSize_ : -static_cast<double>(line) * cellSize_;
+    while (nextBig < big.size() && big[nextBig].low <= lineEnd)
+      found.push_back(big[nextBig++]);
+    std::sort(found.begin(), found.end(), byLow);
     for (const Stretch& stretch : found) {
       if (stretch.low - covered > strip.need)
         return covered * dir;
       covered = std::max(covered, stretch.high);
     }
-    // Boxes not met yet begin beyond this line of cells.
-    const double lineEnd =
-        dir > 0 ? static_cast<double>(line + 1) * cellSize_ : -static_cast<double>(line) * cellSize_;
     if (lineEnd - covered > strip.need || lineEnd > reach)
       return covered * dir;
     // Lines of cells wholly within the occupied stretch hold nothing new: a

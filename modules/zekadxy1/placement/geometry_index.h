@@ -77,6 +77,7 @@ private:
   std::int64_t cellOf(double coordinate) const;
   void enter(const OccupiedBox& box);
   void enterIntoCells(std::uint32_t index);
+  bool isBig(const OccupiedBox& box) const;
   // The boxes entered before the first walk, packed cell by cell into one
   // array (read far more often than written); later boxes go into the
   // hashed cells. Built on the first walk or removal.
@@ -85,7 +86,7 @@ private:
   template <class F>
   void forEachInCell(std::int64_t column, std::int64_t row, F&& f) const;
 
-  double cellSize_;
+  mutable double cellSize_;  // grown once, when the drawing is packed
   std::vector<OccupiedBox> boxes_;
   std::vector<bool> removed_;
   mutable std::unordered_map<CellKey, std::vector<std::uint32_t>> cells_;
@@ -93,6 +94,9 @@ private:
   mutable std::int64_t packedColumn0_ = 0, packedRow0_ = 0, packedColumns_ = 0, packedRows_ = 0;
   mutable std::vector<std::uint32_t> packedStart_;  // per cell, into packedBoxes_
   mutable std::vector<std::uint32_t> packedBoxes_;
+  // Boxes over many cells (a title block's extents, a text across the
+  // sheet): listed once and met by every walk that crosses them.
+  std::vector<std::uint32_t> bigBoxes_;
   std::unordered_map<int, std::vector<std::uint32_t>> boxesOfOwner_;
   double minX_ = 0.0, minY_ = 0.0, maxX_ = 0.0, maxY_ = 0.0;  // of every box
   bool hasBoxes_ = false;

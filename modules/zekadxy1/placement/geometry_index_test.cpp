@@ -117,3 +117,27 @@ TEST(GeometryIndex, PackedHashedAndSparseCellsAnswerAlike) {
 
 }  // namespace
 }  // namespace zek::adxy1
+
+namespace zek::adxy1 {
+namespace {
+
+// A box over thousands of cells (a title block's extents) is met by every
+// walk that crosses it, and taken out like any other.
+TEST(GeometryIndex, BigBoxesOccupyTheirWholeArea) {
+  const LeaderStrip up{Axis::Y, 9.0, 11.0, 0.0, 1, 5.0};
+  GeometryIndex index(2.5);
+  index.addSegment(0, 2, 20, 2);
+  index.addBox(-1000, 6, 1000, 40, 3);  // 800 × 14 cells
+  EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up), 40.0);
+  const LeaderStrip beside{Axis::Y, 1009.0, 1011.0, 0.0, 1, 5.0};
+  EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(beside), 0.0);
+  const LeaderStrip down{Axis::Y, 9.0, 11.0, 100.0, -1, 5.0};
+  EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(down), 100.0);  // 60 free above it
+  const LeaderStrip downNeedy{Axis::Y, 9.0, 11.0, 45.0, -1, 5.0};
+  EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(downNeedy), 2.0);  // 4 free under it: too little
+  index.remove(3);
+  EXPECT_DOUBLE_EQ(index.lastOccupiedBeforeRoom(up), 2.0);
+}
+
+}  // namespace
+}  // namespace zek::adxy1
