@@ -12,6 +12,14 @@ ResbufList dimensionFilter() {
   return ResbufList(acutBuildList(RTDXF0, "DIMENSION", RTNONE));
 }
 
+int selectDimensions(SelectionSet& selected, const char* nothingMessage) {
+  ResbufList filter = dimensionFilter();
+  const int chosen = selected.select(nullptr, filter.get());
+  if (chosen != RTNORM && chosen != RTCAN && nothingMessage != nullptr)
+    acutPrintf("%s", nothingMessage);
+  return chosen;
+}
+
 PickedEntity pickEntity() {
   PickedEntity picked;
   ads_point where{0.0, 0.0, 0.0};

@@ -8,12 +8,18 @@
 #include "editing/text_moves.h"
 #include "guards/opened_entity.h"
 #include "guards/resbuf_list.h"
+#include "guards/selection_set.h"
 
 namespace zek::adxy1 {
 
 // The selection filter of every editing command: group 0 "DIMENSION"
 // (other dimension kinds pass it and are skipped by the commands).
 ResbufList dimensionFilter();
+
+// Selects dimensions with the host's default prompt. Answers acedSSGet's
+// code; when nothing was selected (but not on Esc) prints `nothingMessage`
+// first, unless it is null.
+int selectDimensions(SelectionSet& selected, const char* nothingMessage);
 
 // One entity picked with the host's default prompt. ok() when the pick gave
 // an entity that names an object.

@@ -14,14 +14,9 @@ namespace zek::adxy1 {
 namespace {
 
 void moveSelectedTexts(AcrossLeader across) {
-  ResbufList filter = dimensionFilter();
   SelectionSet selected;
-  const int chosen = selected.select(nullptr, filter.get());
-  if (chosen != RTNORM) {
-    if (chosen != RTCAN)
-      acutPrintf("\nNothing selected");
+  if (selectDimensions(selected, "\nNothing selected") != RTNORM)
     return;
-  }
   ads_point answer{0.0, 0.0, 0.0};
   if (acedGetPoint(nullptr, "\nPick point:", answer) != RTNORM)
     return;

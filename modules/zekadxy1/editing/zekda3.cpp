@@ -68,14 +68,9 @@ void writeBack(const std::vector<AcDbObjectId>& ids, const std::vector<CrowdText
 }  // namespace
 
 void spreadCrowdedTexts() {
-  ResbufList filter = dimensionFilter();
   SelectionSet selected;
-  const int chosen = selected.select(nullptr, filter.get());
-  if (chosen != RTNORM) {
-    if (chosen != RTCAN)
-      acutPrintf("\nNothing been selected");
+  if (selectDimensions(selected, "\nNothing been selected") != RTNORM)
     return;
-  }
   const std::vector<AcDbObjectId> ids = selected.objectIds();
   if (ids.empty())
     return;

@@ -41,9 +41,8 @@ SignStrings& signStrings() {
 }
 
 void rebaseDimensions() {
-  ResbufList filter = dimensionFilter();
   SelectionSet selected;
-  const int chosen = selected.select(nullptr, filter.get());
+  const int chosen = selectDimensions(selected, nullptr);
   if (chosen == RTCAN)
     return;
   if (chosen != RTNORM) {

@@ -1,5 +1,4 @@
 // ZEKXY8: the selected ordinate dimensions show their measured values again.
-#include "aced_output.h"
 #include "editing/editing.h"
 #include "editing/ordinate_edit_support.h"
 #include "guards/opened_entity.h"
@@ -8,14 +7,9 @@
 namespace zek::adxy1 {
 
 void resetDimensionTexts() {
-  ResbufList filter = dimensionFilter();
   SelectionSet selected;
-  const int chosen = selected.select(nullptr, filter.get());
-  if (chosen != RTNORM) {
-    if (chosen != RTCAN)
-      acutPrintf("\nNothing been selected");
+  if (selectDimensions(selected, "\nNothing been selected") != RTNORM)
     return;
-  }
   for (AcDbObjectId id : selected.objectIds()) {
     OpenedEntity entity(id, AcDb::kForRead);
     if (!writable(entity))
