@@ -124,12 +124,6 @@ LayoutSizes sizesOfDrawing() {
                          realVariable("DIMASZ", 2.5));
 }
 
-std::string upperCased(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
 bool drawingHasLayer(AcDbDatabase& db, const std::string& name, AcDbObjectId& id) {
   AcDbLayerTable* layers = nullptr;
   if (db.getLayerTable(layers, AcDb::kForRead) != Acad::eOk)
@@ -147,7 +141,7 @@ std::optional<int> useDimensionLayer(AcDbDatabase& db, const LayerCodeTable& tab
   dimensionLayer = "0";
   if (!firstLayer)
     return std::nullopt;
-  const std::optional<int> code = table.layerCodeOf(upperCased(*firstLayer));
+  const std::optional<int> code = layerCodeOfName(table, *firstLayer);
   if (!code)
     return std::nullopt;
   const int dimensionCode = groupCodeWithOffset(*code, 20);

@@ -183,7 +183,7 @@ private:
     auto cached = wireCut_.find(layer);
     if (cached != wireCut_.end())
       return cached->second;
-    const std::optional<int> code = rules_.layers.layerCodeOf(upperCased(name));
+    const std::optional<int> code = layerCodeOfName(rules_.layers, name);
     const bool wireCut = code && tensDigitOf(*code) == 1;
     wireCut_.emplace(layer, wireCut);
     return wireCut;
@@ -206,6 +206,10 @@ private:
 };
 
 }  // namespace
+
+std::optional<int> layerCodeOfName(const LayerCodeTable& table, const std::string& name) {
+  return table.layerCodeOf(upperCased(name));
+}
 
 void collectPlate(const std::vector<AcDbObjectId>& ids, const IntakeRules& rules,
                   PlateIntake& intake) {

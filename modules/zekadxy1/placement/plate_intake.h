@@ -42,6 +42,9 @@ struct IntakeRules {
   const LayerCodeTable& layers;
 };
 
+// The code of a layer: its name upper-cased, looked up in the table.
+std::optional<int> layerCodeOfName(const LayerCodeTable& table, const std::string& name);
+
 // Step through the selection in order: every entity that opens for read is
 // collected; one that will not prints "_LAYER_LOCKED_".
 void collectPlate(const std::vector<AcDbObjectId>& ids, const IntakeRules& rules,
