@@ -55,29 +55,55 @@ std::string asTextMode(std::string text) {
   return text;
 }
 
-}  // namespace
-
-std::optional<DefinitionText> openDefinitionFile(const char* fileName) {
-  const DefinitionFileOpener& injected = currentOpener();
-  return openDefinitionFile(fileName, injected ? injected : DefinitionFileOpener(readWholeFile));
-}
-
-std::optional<DefinitionText> openDefinitionFile(const char* fileName,
-                                                 const DefinitionFileOpener& open) {
+// Finds and reads the file without a word; failure says why none came.
+std::optional<DefinitionText> findAndRead(const char* fileName, const DefinitionFileOpener& open,
+                                          DefinitionFileFailure& failure) {
   char found[kZekMaxPath];
   if (fileName == nullptr || acedFindFile(fileName, found) != RTNORM) {
-    acutPrintf("\nThe file %s not been found", fileName ? fileName : "");
+    failure = DefinitionFileFailure::NotFound;
     return std::nullopt;
   }
   DefinitionText result;
   result.path = found;
   std::optional<std::string> bytes = open ? open(result.path) : readWholeFile(result.path);
   if (!bytes) {
-    acutPrintf("\nDefinition file not open");
+    failure = DefinitionFileFailure::NotReadable;
     return std::nullopt;
   }
   result.text = asTextMode(decodeDefinitionBytes(*bytes, &result.decodedFromGbk));
+  failure = DefinitionFileFailure::None;
   return result;
+}
+
+DefinitionFileOpener injectedOrDefaultOpener() {
+  const DefinitionFileOpener& injected = currentOpener();
+  return injected ? injected : DefinitionFileOpener(readWholeFile);
+}
+
+}  // namespace
+
+std::optional<DefinitionText> openDefinitionFile(const char* fileName) {
+  return openDefinitionFile(fileName, injectedOrDefaultOpener());
+}
+
+std::optional<DefinitionText> openDefinitionFile(const char* fileName,
+                                                 const DefinitionFileOpener& open) {
+  DefinitionFileFailure failure = DefinitionFileFailure::None;
+  std::optional<DefinitionText> file = findAndRead(fileName, open, failure);
+  if (failure == DefinitionFileFailure::NotFound)
+    acutPrintf("\nThe file %s not been found", fileName ? fileName : "");
+  else if (failure == DefinitionFileFailure::NotReadable)
+    acutPrintf("\nDefinition file not open");
+  return file;
+}
+
+std::optional<DefinitionText> openDefinitionFileQuietly(const char* fileName,
+                                                        DefinitionFileFailure* failure) {
+  DefinitionFileFailure why = DefinitionFileFailure::None;
+  std::optional<DefinitionText> file = findAndRead(fileName, injectedOrDefaultOpener(), why);
+  if (failure != nullptr)
+    *failure = why;
+  return file;
 }
 
 ScopedDefinitionFileOpener::ScopedDefinitionFileOpener(DefinitionFileOpener open)

@@ -47,6 +47,14 @@ using DefinitionFileOpener = std::function<std::optional<std::string>(const std:
 [[nodiscard]] std::optional<DefinitionText> openDefinitionFile(const char* fileName,
                                                                const DefinitionFileOpener& open);
 
+// Why openDefinitionFileQuietly gave none.
+enum class DefinitionFileFailure { None, NotFound, NotReadable };
+// As openDefinitionFile, but prints nothing, for a file whose absence is no
+// fault or whose module words its own messages; failure, when given, tells
+// why none came (None when the file was read). Uses the same opener.
+[[nodiscard]] std::optional<DefinitionText> openDefinitionFileQuietly(
+    const char* fileName, DefinitionFileFailure* failure = nullptr);
+
 // Replaces the opener that openDefinitionFile(fileName) uses while it lives
 // (tests of module code that loads its file itself), then puts the earlier
 // one back.

@@ -88,6 +88,26 @@ TEST_F(DefinitionFileTest, AFolderOfTheFilesNameDoesNotCountAsTheFile) {
   EXPECT_EQ(session_.transcript(), "Loading\nThe file zekfolder.dat not been found");
 }
 
+TEST_F(DefinitionFileTest, TheQuietReadingSaysWhyButPrintsNothing) {
+  write("zekquiet.dat", "[ASSUMPTION_2]\r\nM8 4.5 7\r\n");
+  DefinitionFileFailure failure = DefinitionFileFailure::NotFound;
+  std::optional<DefinitionText> file = openDefinitionFileQuietly("zekquiet.dat", &failure);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->text, "[ASSUMPTION_2]\nM8 4.5 7\n") << "text mode as ever";
+  EXPECT_EQ(failure, DefinitionFileFailure::None);
+
+  file = openDefinitionFileQuietly("zeknosuch.dat", &failure);
+  EXPECT_FALSE(file);
+  EXPECT_EQ(failure, DefinitionFileFailure::NotFound);
+  {
+    ScopedDefinitionFileOpener refuse([](const std::string&) { return std::optional<std::string>(); });
+    file = openDefinitionFileQuietly("zekquiet.dat", &failure);
+    EXPECT_FALSE(file) << "the injected opener is used";
+    EXPECT_EQ(failure, DefinitionFileFailure::NotReadable);
+  }
+  EXPECT_EQ(session_.transcript(), "Loading") << "neither failure is printed";
+}
+
 TEST_F(DefinitionFileTest, GbkFilesAreReadAsUtf8) {
   // "; 铣削层" then a record, saved in GBK (0xCF 0xB3 0xCF 0xF7 0xB2 0xE3).
   write("zekgbk.dat", "[QUICK]\n\xCF\xB3\xCF\xF7\xB2\xE3\n");

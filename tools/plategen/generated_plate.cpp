@@ -246,7 +246,7 @@ PlateLayout holePlate(const HolePlateOptions& options) {
 }
 
 std::optional<DrawingSummary> writeHolePlate(const HolePlateOptions& options, std::ostream& out) {
-  return writePlateDrawing({{holePlate(options), {0.0, 0.0}}}, out);
+  return writePlateDrawing({{holePlate(options), {0.0, 0.0}}}, out, options.labels);
 }
 
 std::optional<DrawingSummary> writeHolePlateFile(const HolePlateOptions& options,

@@ -17,6 +17,7 @@ namespace zek::plategen {
 struct HolePlateOptions {
   std::uint64_t holes = 1000;  // holes on the plate, wire start holes included
   std::uint64_t seed = 1;
+  LabelStyle labels = LabelStyle::BesideHole;  // OnHole: codes where a hole table reads them
 };
 
 // The plate's layout: an outline with C5 chamfers; guide bushes (A1) inside
@@ -28,7 +29,8 @@ struct HolePlateOptions {
 // The plate holds exactly `holes` holes when that is at least 16, else 16.
 [[nodiscard]] PlateLayout holePlate(const HolePlateOptions& options);
 
-// Writes the plate (its datum at 0,0) on the sample drawings' layers.
+// Writes the plate (its datum at 0,0) on the sample drawings' layers, the
+// codes in the options' label style.
 [[nodiscard]] std::optional<DrawingSummary> writeHolePlate(const HolePlateOptions& options,
                                                            std::ostream& out);
 [[nodiscard]] std::optional<DrawingSummary> writeHolePlateFile(const HolePlateOptions& options,

@@ -1,7 +1,8 @@
 // Tests of the generated die plate (--holes N): the hole count, the growth of
 // the plate, walls between holes, openings and outline, the hole lines that
 // holes share and the room between them, the kinds on their layers, the
-// same bytes for the same seed, and the file read back and audited.
+// same bytes for the same seed, the file read back and audited, and the codes
+// written on the holes for the hole table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -245,13 +246,83 @@ TEST(GeneratedPlate, FileHoldsWhatTheLayoutSays) {
   EXPECT_EQ(arcs["THREAD"], tapped);
 }
 
+// The hole table takes a label for a hole when its insertion point lies no
+// farther than 2 radii from the hole's centre, and either less than 1.3 radii
+// from it or the point one label height above it does.
+bool tableTakes(Point2 label, double height, Point2 centre, double radius) {
+  const double d = std::hypot(label.x - centre.x, label.y - centre.y);
+  const double above = std::hypot(label.x - centre.x, label.y + height - centre.y);
+  return d <= 2 * radius && (d < 1.3 * radius || above < 1.3 * radius);
+}
+
+// With the hole table's labels the plate is the same entity for entity, but
+// each hole's code (written after its circles, in hole order) stands on the
+// hole, 2.5 high, where the table takes it for each radius of its own hole
+// and for no radius of any other hole.
+TEST(GeneratedPlate, TableLabelsPutEachCodeOnItsOwnHole) {
+  const HolePlateOptions beside{300, 4}, onHole{300, 4, LabelStyle::OnHole};
+  const PlateLayout plate = holePlate(onHole);
+  std::ostringstream besideOut, onHoleOut;
+  ASSERT_TRUE(writeHolePlate(beside, besideOut).has_value());
+  ASSERT_TRUE(writeHolePlate(onHole, onHoleOut).has_value());
+  const auto was = test::recordsOf(test::groupsOf(besideOut.str()), "ENTITIES");
+  const auto now = test::recordsOf(test::groupsOf(onHoleOut.str()), "ENTITIES");
+  ASSERT_EQ(now.size(), was.size());
+  // Radii of each hole, for the neighbours' check.
+  std::vector<std::vector<double>> radii;
+  for (const Hole& h : plate.holes) {
+    const HoleKind& kind = holeKind(h.code);
+    radii.push_back({kind.diameter / 2});
+    if (kind.outerDiameter > 0)
+      radii.back().push_back(kind.outerDiameter / 2);
+  }
+  std::size_t label = 0;
+  for (std::size_t i = 0; i < now.size(); ++i) {
+    const std::string layer = test::find(now[i], 8)->value;
+    ASSERT_EQ(now[i].type, was[i].type) << "entity " << i;
+    ASSERT_EQ(layer, test::find(was[i], 8)->value) << "entity " << i;
+    const bool isLabel = now[i].type == "TEXT" && layer.ends_with("-DIM");
+    if (!isLabel) {
+      EXPECT_EQ(test::realOf(now[i], 10), test::realOf(was[i], 10)) << "entity " << i;
+      EXPECT_EQ(test::realOf(now[i], 20), test::realOf(was[i], 20)) << "entity " << i;
+      continue;
+    }
+    ASSERT_LT(label, plate.holes.size()) << "more codes than holes";
+    const Hole& hole = plate.holes[label];
+    const HoleKind& kind = holeKind(hole.code);
+    const Point2 where{test::realOf(now[i], 10), test::realOf(now[i], 20)};
+    const double height = test::realOf(now[i], 40);
+    EXPECT_EQ(test::find(now[i], 1)->value, kind.label);
+    EXPECT_EQ(height, 2.5);
+    EXPECT_NEAR(where.x, hole.x + 0.75 * std::max(kind.diameter, kind.outerDiameter) / 2, 1e-9);
+    EXPECT_NEAR(where.y, hole.y - 1.25, 1e-9);
+    for (std::size_t j = 0; j < plate.holes.size(); ++j) {
+      const Point2 centre = at(plate.holes[j]);
+      if (std::hypot(centre.x - where.x, centre.y - where.y) > 50)
+        continue;  // farther than twice the largest radius
+      for (double r : radii[j])
+        EXPECT_EQ(tableTakes(where, height, centre, r), j == label)
+            << kind.label << " of hole " << label << " and radius " << r << " of hole " << j;
+    }
+    ++label;
+  }
+  EXPECT_EQ(label, plate.holes.size()) << "a code for every hole";
+}
+
 TEST(GeneratedPlate, EzdxfAuditIsClean) {
   if (std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "ezdxf not installed";
-  for (std::uint64_t holes : {100ull, 1000ull}) {
-    const std::string path =
-        ::testing::TempDir() + "plategen_holes_" + std::to_string(holes) + ".dxf";
-    ASSERT_TRUE(writeHolePlateFile({holes, 1}, path).has_value()) << path;
+  struct AuditCase {
+    std::uint64_t holes;
+    LabelStyle labels;
+  };
+  for (const AuditCase c : {AuditCase{100, LabelStyle::BesideHole},
+                            AuditCase{1000, LabelStyle::BesideHole},
+                            AuditCase{100, LabelStyle::OnHole}}) {
+    const std::string path = ::testing::TempDir() + "plategen_holes_" +
+                             std::to_string(c.holes) +
+                             (c.labels == LabelStyle::OnHole ? "_table" : "") + ".dxf";
+    ASSERT_TRUE(writeHolePlateFile({c.holes, 1, c.labels}, path).has_value()) << path;
     const std::string command =
         "/usr/bin/python3 -c \"import ezdxf,sys; a=ezdxf.readfile(sys.argv[1]).audit(); "
         "print(len(a.errors), len(a.fixes))\" " +

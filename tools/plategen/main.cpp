@@ -1,10 +1,12 @@
 // zek-plategen: writes a DXF sheet of mould plates with an exact number of
-// entities, a die plate of N holes, the sample die plate, or the die plate
-// with its stripper plate.
+// entities, a die plate of N holes, the sample die plate (its codes beside
+// the holes or, for the hole table, on them), or the die plate with its
+// stripper plate.
 //   zek-plategen --entities N [--layers 20] [--seed S] -o FILE.dxf
-//   zek-plategen --holes N [--seed S] -o FILE.dxf
+//   zek-plategen --holes N [--seed S] [--table-labels] -o FILE.dxf
 //   zek-plategen --sample -o FILE.dxf
 //   zek-plategen --sample-pair -o FILE.dxf
+//   zek-plategen --sample-table -o FILE.dxf
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -20,9 +22,10 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zek-plategen --entities N [--layers 20] [--seed S] -o FILE.dxf\n"
-    "       zek-plategen --holes N [--seed S] -o FILE.dxf\n"
+    "       zek-plategen --holes N [--seed S] [--table-labels] -o FILE.dxf\n"
     "       zek-plategen --sample -o FILE.dxf\n"
-    "       zek-plategen --sample-pair -o FILE.dxf\n";
+    "       zek-plategen --sample-pair -o FILE.dxf\n"
+    "       zek-plategen --sample-table -o FILE.dxf\n";
 
 std::optional<std::uint64_t> parseCount(std::string_view text) {
   std::uint64_t value = 0;
@@ -42,8 +45,8 @@ int usageError(const std::string& message) {
 int main(int argc, char** argv) {
   zek::plategen::PlateOptions options;
   zek::plategen::HolePlateOptions holeOptions;
-  bool sample = false, pair = false, haveCount = false, haveHoles = false, haveLayers = false,
-       haveSeed = false;
+  bool sample = false, pair = false, table = false, haveCount = false, haveHoles = false,
+       haveLayers = false, haveSeed = false, tableLabels = false;
   std::string output;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
@@ -55,6 +58,11 @@ int main(int argc, char** argv) {
       sample = true;
     } else if (arg == "--sample-pair") {
       pair = true;
+    } else if (arg == "--sample-table") {
+      table = true;
+    } else if (arg == "--table-labels") {
+      tableLabels = true;
+      holeOptions.labels = zek::plategen::LabelStyle::OnHole;
     } else if (arg == "-o") {
       output = argv[++i];
     } else if (takesValue) {
@@ -88,15 +96,19 @@ int main(int argc, char** argv) {
   }
   if (output.empty())
     return usageError("-o FILE.dxf is required");
-  if (int{sample} + int{pair} + int{haveCount} + int{haveHoles} != 1)
-    return usageError("give one of --entities N, --holes N, --sample and --sample-pair");
+  if (int{sample} + int{pair} + int{table} + int{haveCount} + int{haveHoles} != 1)
+    return usageError(
+        "give one of --entities N, --holes N, --sample, --sample-pair and --sample-table");
   if (haveLayers && !haveCount)
     return usageError("--layers applies to --entities only");
   if (haveSeed && !haveCount && !haveHoles)
     return usageError("--seed applies to --entities and --holes only");
+  if (tableLabels && !haveHoles)
+    return usageError("--table-labels applies to --holes only (--sample-table is the sample)");
 
   auto summary = sample    ? zek::plategen::writeSamplePlateFile(output)
                  : pair    ? zek::plategen::writeSamplePairFile(output)
+                 : table   ? zek::plategen::writeSampleTablePlateFile(output)
                  : haveHoles ? zek::plategen::writeHolePlateFile(holeOptions, output)
                              : zek::plategen::writePlatesFile(options, output);
   if (!summary) {

@@ -15,6 +15,8 @@ constexpr double kDatumArm = 10.0;        // the datum mark at the lower-left co
 constexpr double kCrossOvershoot = 3.0;   // a centre cross past its hole
 constexpr double kLabelHeight = 3.5;
 constexpr double kLabelGap = 0.8;         // between a hole's outer circle and its label
+constexpr double kOnHoleHeight = 2.5;     // a label written on its hole
+constexpr double kOnHoleInset = 0.75;     // its start, in outer radii right of the centre
 
 // The outline: four edges and four 45-degree chamfers, counter-clockwise from
 // the bottom edge, all LINE as the drafter draws them.
@@ -63,8 +65,8 @@ void drawChannel(EntityWriter& out, const Channel& c) {
   out.line("HOLE-WATER", c.toX, c.y + r, tip, c.y);
 }
 
-// The hole's circles in its form, then its code to the upper right of it.
-void drawHole(EntityWriter& out, const Hole& hole) {
+// The hole's circles in its form, then its code in `labels` style.
+void drawHole(EntityWriter& out, const Hole& hole, LabelStyle labels) {
   const HoleKind& kind = holeKind(hole.code);
   const double r = kind.diameter / 2, outer = outerRadius(kind);
   out.circle(kind.layer, hole.x, hole.y, r);
@@ -85,13 +87,22 @@ void drawHole(EntityWriter& out, const Hole& hole) {
       break;
     }
   }
-  const double offset = outer * std::numbers::sqrt2 / 2 + kLabelGap;
-  out.text(kind.labelLayer, hole.x + offset, hole.y + offset, kLabelHeight, kind.label);
+  const LabelPlacement at = labelPlacement(hole, labels);
+  out.text(kind.labelLayer, at.x, at.y, at.height, kind.label);
 }
 
 }  // namespace
 
-void drawPlate(EntityWriter& out, const PlateLayout& plate) {
+LabelPlacement labelPlacement(const Hole& hole, LabelStyle style) {
+  const double outer = outerRadius(holeKind(hole.code));
+  if (style == LabelStyle::OnHole)
+    // Half the text height below the centre line puts the text's middle on it.
+    return {hole.x + kOnHoleInset * outer, hole.y - kOnHoleHeight / 2, kOnHoleHeight};
+  const double offset = outer * std::numbers::sqrt2 / 2 + kLabelGap;
+  return {hole.x + offset, hole.y + offset, kLabelHeight};
+}
+
+void drawPlate(EntityWriter& out, const PlateLayout& plate, LabelStyle labels) {
   drawOutline(out, plate);
   drawCentreLinesAndDatum(out, plate);
   for (const Contour& opening : plate.openings)
@@ -101,7 +112,7 @@ void drawPlate(EntityWriter& out, const PlateLayout& plate) {
   for (const Channel& channel : plate.channels)
     drawChannel(out, channel);
   for (const Hole& hole : plate.holes)
-    drawHole(out, hole);
+    drawHole(out, hole, labels);
   for (const Note& note : plate.notes)
     out.text("TEXT", note.x, note.y, note.height, note.text, note.align);
 }

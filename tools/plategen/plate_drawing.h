@@ -63,6 +63,27 @@ struct PlateLayout {
   std::vector<Note> notes;        // TEXT: name, material, thickness, general notes
 };
 
+// Where a hole's code stands.
+enum class LabelStyle {
+  // To the upper right of the hole, 0.8 beyond its outer circle, 3.5 high: the
+  // machinist's reading, clear of the circles.
+  BesideHole,
+  // On the hole, 2.5 high: the text starts three quarters of the outer radius
+  // right of the centre and its middle sits on the hole's horizontal centre
+  // line, so a hole table that looks for each label within 1.3 radii of a
+  // hole's centre finds the hole for the smallest kinds as well.
+  OnHole,
+};
+
+struct LabelPlacement {
+  double x = 0;  // insertion point, in the plate's coordinates
+  double y = 0;
+  double height = 0;
+};
+
+// Where the code of `hole` stands in `style`.
+[[nodiscard]] LabelPlacement labelPlacement(const Hole& hole, LabelStyle style);
+
 // The die plate of the samples: 400 x 300 x 40.
 [[nodiscard]] PlateLayout diePlate();
 
@@ -70,8 +91,10 @@ struct PlateLayout {
 // openings and inner guides above those of the die plate.
 [[nodiscard]] PlateLayout stripperPlate();
 
-// Writes the plate with its datum at the writer's placement.
-void drawPlate(EntityWriter& out, const PlateLayout& plate);
+// Writes the plate with its datum at the writer's placement, each hole's code
+// in `labels` style.
+void drawPlate(EntityWriter& out, const PlateLayout& plate,
+               LabelStyle labels = LabelStyle::BesideHole);
 
 // Everything drawPlate writes, in the plate's own coordinates (texts taken as
 // no wider than the plate).
@@ -83,8 +106,10 @@ struct PlacedPlate {
 };
 
 // Writes a drawing of the plates on the sample drawings' layers (the shipped
-// layer standard); nothing when the stream fails.
+// layer standard), the holes' codes in `labels` style; nothing when the
+// stream fails.
 [[nodiscard]] std::optional<DrawingSummary> writePlateDrawing(
-    const std::vector<PlacedPlate>& plates, std::ostream& out);
+    const std::vector<PlacedPlate>& plates, std::ostream& out,
+    LabelStyle labels = LabelStyle::BesideHole);
 
 }  // namespace zek::plategen

@@ -66,4 +66,8 @@ std::optional<DrawingSummary> writeSamplePairFile(const std::string& path) {
   return writeToFile(path, [](std::ostream& out) { return writeSamplePair(out); });
 }
 
+std::optional<DrawingSummary> writeSampleTablePlateFile(const std::string& path) {
+  return writeToFile(path, [](std::ostream& out) { return writeSampleTablePlate(out); });
+}
+
 }  // namespace zek::plategen

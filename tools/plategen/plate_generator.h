@@ -1,6 +1,6 @@
 // The plate generator: DXF drawings (R2018, AC1032) of a sheet of mould plates
-// with a chosen number of entities, and the sample die plate alone or with its
-// stripper plate. It writes the DXF text itself, independent of the host
+// with a chosen number of entities, and the sample die plate alone (labelled
+// beside its holes or, for the hole table, on them) or with its stripper plate. It writes the DXF text itself, independent of the host
 // library, so its drawings are an independent check of our reader as well as
 // benchmark input.
 #pragma once
@@ -49,10 +49,15 @@ struct DrawingSummary {
 // right, as two plates of one drawing.
 [[nodiscard]] std::optional<DrawingSummary> writeSamplePair(std::ostream& out);
 
+// Writes the sample die plate with each hole's code on the hole (2.5 high),
+// where a hole table matches codes to holes.
+[[nodiscard]] std::optional<DrawingSummary> writeSampleTablePlate(std::ostream& out);
+
 // The same drawings written to a file; nothing when it cannot be written.
 [[nodiscard]] std::optional<DrawingSummary> writePlatesFile(const PlateOptions& options,
                                                             const std::string& path);
 [[nodiscard]] std::optional<DrawingSummary> writeSamplePlateFile(const std::string& path);
 [[nodiscard]] std::optional<DrawingSummary> writeSamplePairFile(const std::string& path);
+[[nodiscard]] std::optional<DrawingSummary> writeSampleTablePlateFile(const std::string& path);
 
 }  // namespace zek::plategen

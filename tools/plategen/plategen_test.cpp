@@ -45,6 +45,12 @@ std::string samplePair() {
   return out.str();
 }
 
+std::string sampleTable() {
+  std::ostringstream out;
+  EXPECT_TRUE(writeSampleTablePlate(out).has_value());
+  return out.str();
+}
+
 // Entity counts at the edges of the plate budget: none, fewer than one plate
 // outline, exactly one outline, one short plate, one full and a split plate.
 struct CountCase {
@@ -109,6 +115,7 @@ TEST(PlateGenerator, HandlesAreUniqueBelowTheSeedAndOwnersExist) {
   expectHandlesSound(plates(500, 33), "500 entities on 33 layers");
   expectHandlesSound(sample(), "sample");
   expectHandlesSound(samplePair(), "sample pair");
+  expectHandlesSound(sampleTable(), "sample for the hole table");
 }
 
 // Each entity opens with handle, owner, AcDbEntity and layer, then carries its
@@ -165,6 +172,7 @@ TEST(PlateGenerator, EntitiesCarryHandleOwnerLayerAndSubclassMarkers) {
   // The samples' 25 layers of the shipped standard, besides "0".
   expectEntitiesWellFormed(sample(), 26, "sample");
   expectEntitiesWellFormed(samplePair(), 26, "sample pair");
+  expectEntitiesWellFormed(sampleTable(), 26, "sample for the hole table");
 }
 
 // A polyline says how many vertices it has (90) and has exactly that many;
@@ -219,6 +227,7 @@ TEST(PlateGenerator, EntitiesLieWithinTheHeaderExtents) {
   }
   expectWithinHeaderExtents(sample(), "sample");
   expectWithinHeaderExtents(samplePair(), "sample pair");
+  expectWithinHeaderExtents(sampleTable(), "sample for the hole table");
 }
 
 TEST(PlateGenerator, SameSeedSameBytesOtherSeedOtherDrawing) {
@@ -227,6 +236,8 @@ TEST(PlateGenerator, SameSeedSameBytesOtherSeedOtherDrawing) {
   EXPECT_NE(plates(2500, 20, 42), plates(2500, 12, 42)) << "12 and 20 layers";
   EXPECT_EQ(sample(), sample()) << "the sample twice";
   EXPECT_EQ(samplePair(), samplePair()) << "the sample pair twice";
+  EXPECT_EQ(sampleTable(), sampleTable()) << "the hole table's sample twice";
+  EXPECT_NE(sampleTable(), sample()) << "the same plate labelled on its holes";
 }
 
 // About 180 bytes an entity, so benchmark file sizes follow from the count.
@@ -285,6 +296,7 @@ TEST(PlateGenerator, EzdxfAuditIsClean) {
   const AuditCase cases[] = {
       {dir + "plategen_sample.dxf", writeSamplePlateFile},
       {dir + "plategen_sample_pair.dxf", writeSamplePairFile},
+      {dir + "plategen_sample_table.dxf", writeSampleTablePlateFile},
       {dir + "plategen_10k.dxf",
        [](const std::string& path) { return writePlatesFile({10000, 20, 1}, path); }},
   };

@@ -1,5 +1,5 @@
-// The sample drawings: the die plate alone, and the die plate with its
-// stripper plate beside it, on the layers of the shipped layer standard; and
+// The sample drawings: the die plate alone (its codes beside the holes or on
+// them), and the die plate with its stripper plate beside it, on the layers of the shipped layer standard; and
 // the writer of such drawings that the generated plate shares.
 #include <algorithm>
 #include <sstream>
@@ -43,7 +43,7 @@ std::vector<PlacedPlate> samplePair() {
 }  // namespace
 
 std::optional<DrawingSummary> writePlateDrawing(const std::vector<PlacedPlate>& plates,
-                                                std::ostream& out) {
+                                                std::ostream& out, LabelStyle labels) {
   std::span<const LayerSpec> layers = sampleLayers();
   // The entities go first into a buffer: the header needs their count.
   std::ostringstream body;
@@ -51,7 +51,7 @@ std::optional<DrawingSummary> writePlateDrawing(const std::vector<PlacedPlate>& 
   EntityWriter entities(bodyWriter, firstEntityHandle(layers), frame::kModelSpaceRecord);
   for (const PlacedPlate& plate : plates) {
     entities.setPlacement({plate.datum.x, plate.datum.y, 0.0});
-    drawPlate(entities, plate.layout);
+    drawPlate(entities, plate.layout, labels);
   }
   if (!bodyWriter.finish())
     return std::nullopt;
@@ -72,6 +72,10 @@ std::optional<DrawingSummary> writeSamplePlate(std::ostream& out) {
 
 std::optional<DrawingSummary> writeSamplePair(std::ostream& out) {
   return writePlateDrawing(samplePair(), out);
+}
+
+std::optional<DrawingSummary> writeSampleTablePlate(std::ostream& out) {
+  return writePlateDrawing({{diePlate(), {0.0, 0.0}}}, out, LabelStyle::OnHole);
 }
 
 }  // namespace zek::plategen

@@ -1,19 +1,25 @@
-// Tests of the sample drawings (the die plate alone and with its stripper
-// plate), read back from the written text with the tests' own group reader:
-// the outlines, the counts by layer, holes inside the outline and clear of
-// each other, of the openings, the pocket and the cooling channels, the labels
-// a hole table reads, the layers of the shipped standard and the title texts.
+// Tests of the sample drawings (the die plate alone, with its stripper plate,
+// and alone with its codes on the holes), read back from the written text with
+// the tests' own group reader: the outlines, the counts by layer, holes inside
+// the outline and clear of each other, of the openings, the pocket and the
+// cooling channels, the labels a hole table reads and the rule it takes them
+// by, the rows it must find, the layers of the shipped standard, the title
+// texts, and the shipped files against what the generator writes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "labelled_holes.h"
+#include "plate_drawing.h"
 #include "plate_generator.h"
 #include "test_dxf_groups.h"
 
@@ -22,14 +28,34 @@ namespace {
 
 using namespace test;
 
-enum class Drawing { Plate, Pair };
-constexpr Drawing kDrawings[] = {Drawing::Plate, Drawing::Pair};
+// The die plate alone, with its stripper plate, and alone with its codes on
+// the holes for the hole table.
+enum class Drawing { Plate, Pair, Table };
+constexpr Drawing kDrawings[] = {Drawing::Plate, Drawing::Pair, Drawing::Table};
 
-const char* nameOf(Drawing d) { return d == Drawing::Plate ? "plate.dxf" : "plates-pair.dxf"; }
+const char* nameOf(Drawing d) {
+  switch (d) {
+    case Drawing::Plate: return "plate.dxf";
+    case Drawing::Pair: return "plates-pair.dxf";
+    case Drawing::Table: return "plate-table.dxf";
+  }
+  return "";
+}
+
+bool hasStripper(Drawing d) { return d == Drawing::Pair; }
+
+std::optional<DrawingSummary> write(Drawing d, std::ostream& out) {
+  switch (d) {
+    case Drawing::Plate: return writeSamplePlate(out);
+    case Drawing::Pair: return writeSamplePair(out);
+    case Drawing::Table: return writeSampleTablePlate(out);
+  }
+  return std::nullopt;
+}
 
 std::string textOf(Drawing d, DrawingSummary* summary = nullptr) {
   std::ostringstream out;
-  auto s = d == Drawing::Plate ? writeSamplePlate(out) : writeSamplePair(out);
+  auto s = write(d, out);
   EXPECT_TRUE(s.has_value()) << nameOf(d);
   if (s && summary)
     *summary = *s;
@@ -279,7 +305,8 @@ TEST(SamplePlate, IsOneDiePlateOf71HolesAndThePairTwoPlatesOf98) {
     std::uint64_t plates;
     std::size_t holes;
   };
-  constexpr SizeCase kCases[] = {{Drawing::Plate, 1, 71}, {Drawing::Pair, 2, 98}};
+  constexpr SizeCase kCases[] = {
+      {Drawing::Plate, 1, 71}, {Drawing::Pair, 2, 98}, {Drawing::Table, 1, 71}};
   for (const SizeCase& c : kCases) {
     DrawingSummary summary;
     std::string text = textOf(c.drawing, &summary);
@@ -302,7 +329,7 @@ TEST(SamplePlate, OutlinesAreClosedRectanglesWithChamferedCorners) {
   const std::vector<Outline> die = {{0, 0, 400, 300, 5}};
   const std::vector<Outline> pair = {{0, 0, 400, 300, 5}, {430, 50, 750, 250, 3}};
   for (Drawing d : kDrawings) {
-    const std::vector<Outline>& expected = d == Drawing::Plate ? die : pair;
+    const std::vector<Outline>& expected = !hasStripper(d) ? die : pair;
     auto entities = entitiesOf(d);
     std::vector<Segment> lines = segmentsOnLayer(entities, "OUTLINE");
     std::vector<Segment> datum = segmentsOnLayer(entities, "DATUM");
@@ -390,7 +417,7 @@ TEST(SamplePlate, CountsEntitiesByLayerAndType) {
   for (Drawing d : kDrawings) {
     std::map<std::string, int> expected, found;
     for (const LayerCount& c : kLayerCounts)
-      expected[std::string(c.layer) + " " + c.type] = d == Drawing::Plate ? c.plate : c.pair;
+      expected[std::string(c.layer) + " " + c.type] = !hasStripper(d) ? c.plate : c.pair;
     for (const Entity& e : entitiesOf(d))
       ++found[layerOf(e) + " " + e.type];
     EXPECT_EQ(found, expected) << nameOf(d);
@@ -519,7 +546,7 @@ TEST(SamplePlate, LabelsEveryHoleWithTheCodeOfItsKind) {
       }
     }
     for (const KindRow& k : kKindRows)
-      EXPECT_EQ(counted[k.label], d == Drawing::Plate ? k.plate : k.pair)
+      EXPECT_EQ(counted[k.label], !hasStripper(d) ? k.plate : k.pair)
           << nameOf(d) << ": holes " << k.label;
   }
   for (std::size_t i = 0; i < std::size(kKindRows); ++i)
@@ -599,13 +626,206 @@ TEST(SamplePlate, TextsNameThePlateItsMaterialAndThickness) {
   pair.insert(pair.end(), {"STRIPPER PLATE 320 x 200 x 25", "MATERIAL SKD11  HRC55-58",
                            "THICKNESS 25", note});
   for (Drawing d : kDrawings) {
-    std::vector<std::string> expected = d == Drawing::Plate ? die : pair, found;
+    std::vector<std::string> expected = !hasStripper(d) ? die : pair, found;
     for (const Entity& e : entitiesOf(d))
       if (layerOf(e) == "TEXT")
         found.push_back(find(e, 1)->value);
     std::sort(expected.begin(), expected.end());
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found, expected) << nameOf(d);
+  }
+}
+
+// --- Codes for the hole table ---------------------------------------------------
+
+// The hole table takes a label for a hole when its insertion point lies no
+// farther than 2 radii from the hole's centre, and either less than 1.3 radii
+// from it or the point one label height above it does.
+bool tableTakes(Point label, double height, Point centre, double radius) {
+  const double d = distance(label, centre);
+  const double above = distance(Point{label.x, label.y + height}, centre);
+  return d <= 2 * radius && (d < 1.3 * radius || above < 1.3 * radius);
+}
+
+struct ReadLabel {
+  Point at;
+  double height = 0;
+  std::string text;
+};
+
+std::vector<ReadLabel> labelsOf(const std::vector<Entity>& entities) {
+  std::vector<ReadLabel> labels;
+  for (const Entity& e : entities)
+    if (e.type == "TEXT" && endsWith(layerOf(e), "-DIM"))
+      labels.push_back({{realOf(e, 10), realOf(e, 20)}, realOf(e, 40), find(e, 1)->value});
+  return labels;
+}
+
+// Every radius a hole draws: its circles and its thread arc.
+std::vector<double> radiiOf(const ReadHole& h) {
+  std::vector<double> radii;
+  for (double d : h.circleDiameters)
+    radii.push_back(d / 2);
+  if (h.threadDiameter > 0)
+    radii.push_back(h.threadDiameter / 2);
+  return radii;
+}
+
+// One hole of the kind labelled `label` on a small plate, drawn in `style`.
+std::vector<Entity> oneHoleDrawing(const std::string& label, LabelStyle style, Point at) {
+  auto kind = std::find_if(holeKinds().begin(), holeKinds().end(),
+                           [&](const HoleKind& k) { return label == k.label; });
+  EXPECT_NE(kind, holeKinds().end()) << label << " is not in the catalogue";
+  PlateLayout plate;
+  plate.width = 100;
+  plate.height = 80;
+  plate.chamfer = 5;
+  if (kind != holeKinds().end())
+    plate.holes.push_back({kind->code, at.x, at.y});
+  std::ostringstream out;
+  EXPECT_TRUE(writePlateDrawing({{plate, {0.0, 0.0}}}, out, style).has_value()) << label;
+  return recordsOf(groupsOf(out.str()), "ENTITIES");
+}
+
+// A code written on its hole, 2.5 high, starts at three quarters of the outer
+// radius right of the centre and half its height below: the hole table takes
+// it for the through or drill circle (the inner circle of a counterbore) and
+// for the outer circle or thread arc alike, for every kind of the catalogue.
+TEST(SamplePlate, CodesOnTheHoleMeetTheHoleTablesMatchingRuleForEveryKind) {
+  const Point at{43.7, 38.2};
+  for (const KindRow& k : kKindRows) {
+    auto entities = oneHoleDrawing(k.label, LabelStyle::OnHole, at);
+    auto holes = holesOf(entities, k.label);
+    auto labels = labelsOf(entities);
+    ASSERT_EQ(holes.size(), 1u) << k.label;
+    ASSERT_EQ(labels.size(), 1u) << k.label;
+    const ReadHole& hole = holes.front();
+    const ReadLabel& label = labels.front();
+    const double outer = std::max(k.diameter, k.outerDiameter) / 2;
+    EXPECT_EQ(label.text, k.label);
+    EXPECT_EQ(label.height, 2.5) << k.label;
+    EXPECT_NEAR(label.at.x, at.x + 0.75 * outer, 1e-12) << k.label;
+    EXPECT_NEAR(label.at.y, at.y - 1.25, 1e-12) << k.label;
+    ASSERT_EQ(hole.circleDiameters.front(), k.diameter) << k.label << ": through circle drawn";
+    ASSERT_EQ(hole.outerRadius(), outer) << k.label << ": outer circle or thread drawn";
+    EXPECT_TRUE(tableTakes(label.at, label.height, hole.centre, k.diameter / 2))
+        << k.label << ": through or drill circle, radius " << k.diameter / 2;
+    EXPECT_TRUE(tableTakes(label.at, label.height, hole.centre, outer))
+        << k.label << ": outer radius " << outer;
+  }
+}
+
+// Beside the hole, the code of a small hole lies too far for the hole table
+// to take it: the reason for codes on the hole.
+TEST(SamplePlate, CodesBesideSmallHolesLieTooFarForTheHoleTable) {
+  const Point at{43.7, 38.2};
+  for (const char* code : {"W", "F1", "C1", "B1"}) {
+    auto entities = oneHoleDrawing(code, LabelStyle::BesideHole, at);
+    auto holes = holesOf(entities, code);
+    auto labels = labelsOf(entities);
+    ASSERT_EQ(holes.size(), 1u) << code;
+    ASSERT_EQ(labels.size(), 1u) << code;
+    EXPECT_EQ(labels.front().height, 3.5) << code;
+    EXPECT_FALSE(tableTakes(labels.front().at, labels.front().height, holes.front().centre,
+                            holes.front().circleDiameters.front() / 2))
+        << code << ": the code beside the through circle";
+  }
+}
+
+// On the hole table's sample every code is taken for each circle and arc of
+// its own hole and for none of any other hole; everything but the codes is
+// the sample's, entity for entity.
+TEST(SamplePlate, EachCodeOfTheTableSampleMatchesItsOwnHoleAndNoOther) {
+  auto entities = entitiesOf(Drawing::Table);
+  auto holes = holesOf(entities, nameOf(Drawing::Table));
+  auto labels = labelsOf(entities);
+  ASSERT_EQ(labels.size(), 71u);
+  for (const ReadLabel& label : labels) {
+    EXPECT_EQ(label.height, 2.5) << label.text;
+    // Its own hole is the nearest one, and carries its code.
+    auto own = std::min_element(holes.begin(), holes.end(), [&](const auto& a, const auto& b) {
+      return distance(a.centre, label.at) < distance(b.centre, label.at);
+    });
+    ASSERT_NE(own, holes.end());
+    EXPECT_EQ(own->label, label.text) << own->where();
+    for (const ReadHole& hole : holes)
+      for (double r : radiiOf(hole))
+        EXPECT_EQ(tableTakes(label.at, label.height, hole.centre, r), &hole == &*own)
+            << "\"" << label.text << "\" at " << label.at.x << "," << label.at.y << " and radius "
+            << r << " of the " << hole.where();
+  }
+  // The other entities are those of the sample, entity for entity.
+  auto beside = entitiesOf(Drawing::Plate);
+  ASSERT_EQ(beside.size(), entities.size());
+  for (std::size_t i = 0; i < entities.size(); ++i) {
+    EXPECT_EQ(entities[i].type, beside[i].type) << "entity " << i;
+    EXPECT_EQ(layerOf(entities[i]), layerOf(beside[i])) << "entity " << i;
+    const bool isLabel = entities[i].type == "TEXT" && endsWith(layerOf(entities[i]), "-DIM");
+    if (!isLabel) {
+      EXPECT_EQ(realOf(entities[i], 10), realOf(beside[i], 10)) << "entity " << i;
+      EXPECT_EQ(realOf(entities[i], 20), realOf(beside[i], 20)) << "entity " << i;
+    }
+  }
+}
+
+// The rows a hole table of each sample plate must find, counted by hand: the
+// die plate's 71 holes of 13 codes and the stripper's 27 of 4; each code with
+// its kind's standard sizes and layer; and the table sample's file agrees.
+TEST(SamplePlate, LabelledHolesGiveTheHoleTablesRows) {
+  struct RowsCase {
+    const char* plate;
+    PlateLayout (*layout)();
+    std::map<std::string, int> counts;
+    int total;
+  };
+  const RowsCase cases[] = {
+      {"die plate", diePlate,
+       {{"A1", 4}, {"A2", 4}, {"B1", 4}, {"B2", 8}, {"B3", 4}, {"C1", 6}, {"C2", 4}, {"D", 4},
+        {"E", 8}, {"F1", 14}, {"F2", 4}, {"G", 4}, {"W", 3}},
+       71},
+      {"stripper plate", stripperPlate, {{"A2", 4}, {"C2", 6}, {"F1", 14}, {"W", 3}}, 27},
+  };
+  for (const RowsCase& c : cases) {
+    const auto rows = labelledHoles(c.layout());
+    std::map<std::string, int> counts;
+    int total = 0;
+    for (const auto& [code, row] : rows) {
+      counts[code] = row.count;
+      total += row.count;
+      auto kind = std::find_if(std::begin(kKindRows), std::end(kKindRows),
+                               [&](const KindRow& k) { return code == k.label; });
+      ASSERT_NE(kind, std::end(kKindRows)) << c.plate << ": code " << code;
+      EXPECT_EQ(row.diameter, kind->diameter) << c.plate << ": " << code;
+      EXPECT_EQ(row.outerDiameter, kind->outerDiameter > 0 ? kind->outerDiameter : kind->diameter)
+          << c.plate << ": " << code;
+      EXPECT_EQ(row.layer, kind->layer) << c.plate << ": " << code;
+    }
+    EXPECT_EQ(counts, c.counts) << c.plate;
+    EXPECT_EQ(total, c.total) << c.plate;
+  }
+  // The file's holes by code, as read back, give the same rows.
+  const auto rows = labelledHoles(diePlate());
+  std::map<std::string, int> read;
+  for (const ReadHole& hole : holesOf(entitiesOf(Drawing::Table), nameOf(Drawing::Table))) {
+    ++read[hole.label];
+    ASSERT_TRUE(rows.count(hole.label)) << hole.where() << " labelled \"" << hole.label << "\"";
+    EXPECT_EQ(hole.circleDiameters.front(), rows.at(hole.label).diameter) << hole.where();
+    EXPECT_EQ(2 * hole.outerRadius(), rows.at(hole.label).outerDiameter) << hole.where();
+  }
+  for (const auto& [code, row] : rows)
+    EXPECT_EQ(read[code], row.count) << code;
+}
+
+// The shipped samples are what the generator writes today, byte for byte.
+TEST(SamplePlate, ShippedSamplesAreWhatTheGeneratorWrites) {
+  for (Drawing d : kDrawings) {
+    const std::string path = std::string(ZEK_DATA_DIR) + "/samples/" + nameOf(d);
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in.good()) << path;
+    const std::string shipped{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string written = textOf(d);
+    EXPECT_EQ(shipped.size(), written.size()) << path;
+    EXPECT_TRUE(shipped == written) << path << " differs from what zek-plategen writes";
   }
 }
 

@@ -21,6 +21,7 @@
 #include "placement/placement.h"
 #include "placement/plate_intake.h"
 #include "settings/zero_point.h"
+#include "view/island_window.h"
 
 namespace zek::adxy1 {
 
@@ -29,37 +30,6 @@ namespace {
 // The crossing window reaches this far beyond the picked island.
 constexpr double kIslandReach = 2.5;
 constexpr int kMarkedColour = 30;
-
-// The island the drafter points at, as ZEKISLANDS answers it: its lower-left
-// and upper-right corners (UCS), or none.
-struct IslandWindow {
-  ads_point low;
-  ads_point high;
-};
-
-std::optional<IslandWindow> pickIsland() {
-  ResbufList call(acutBuildList(RTSTR, "ZEKISLANDS", RTNONE));
-  if (!call)
-    return std::nullopt;
-  ResbufList answer;
-  if (acedInvoke(call.get(), answer.out()) != RTNORM)
-    return std::nullopt;
-  const resbuf* item = answer.get();
-  while (item != nullptr && item->restype == RTLB)
-    item = item->rbnext;
-  const auto isPoint = [](const resbuf* rb) {
-    return rb != nullptr && (rb->restype == RT3DPOINT || rb->restype == RTPOINT);
-  };
-  if (!isPoint(item) || !isPoint(item->rbnext))
-    return std::nullopt;
-  const resbuf* second = item->rbnext;
-  IslandWindow window{};
-  for (int i = 0; i < 3; ++i) {
-    window.low[i] = item->resval.rpoint[i];
-    window.high[i] = second->resval.rpoint[i];
-  }
-  return window;
-}
 
 // Everything but dimensions: (-4 "<NOT") (0 "DIMENSION") (-4 "NOT>").
 ResbufList noDimensionsFilter() {
