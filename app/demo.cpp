@@ -31,12 +31,14 @@ struct DemoDrawing {
 constexpr DemoDrawing kDemoDrawings[] = {
     {"plate.dxf", "demo.scr", "plate"},
     {"plates-pair.dxf", "ordinates.scr", "plates-pair"},
+    {"plate-table.dxf", "tables.scr", "plate-table"},
 };
 
 // The modules at work, as a drafter's script would load them.
 const std::vector<std::string> kDemoModules = {
     "zekgetpoint", "zekislands", "zekcenline", "zekboundary", "zekovercut", "zekleaderdcc",
-    "zekalign",    "zekalignuu", "zekcommand", "zekregister", "zekadxy1"};
+    "zekalign",    "zekalignuu", "zekcommand", "zekregister", "zekadxy1",
+    "zektable"};
 
 bool copySample(const std::string& sample, const std::string& drawing) {
   std::error_code error;
