@@ -5,7 +5,7 @@ import ezdxf
 LAYERS = ("OUTLINE", "HOLE-EJECT", "HOLE-EJECT-DIM", "HOLE-CBORE", "HOLE-CBORE-DIM",
           "HOLE-TAP", "THREAD", "HOLE-TAP-DIM", "HOLE-DRILL", "HOLE-DRILL-BACK",
           "HOLE-DRILL-DIM", "HOLE-GUIDE", "HOLE-GUIDE-DIM", "HOLE-DOWEL", "HOLE-DOWEL-DIM",
-          "WIRE-CUT", "WIRE-DIM", "SKETCH")
+          "WIRE-CUT", "WIRE-DIM", "SKETCH", "HOLE-TAP-BACK")
 
 
 def new_plate(width, height, inset=0.0):
@@ -94,7 +94,22 @@ def three_rows():
     doc.saveas("three_rows.dxf")
 
 
+def sixty_nine():
+    # Three kinds at text height 2.5 whose longest note has 12 characters:
+    # tapped from the back C1 ("M6 背面攻牙 THRU"), pilot clearances F1 and a
+    # cut hole K ("线割 WEDM THRU").
+    doc, msp = new_plate(120, 60)
+    for x in (20, 100):
+        hole(msp, x, 45, 2.5, "HOLE-TAP-BACK", "C1", "HOLE-TAP-DIM", height=2.5)
+    for x in (40, 80):
+        hole(msp, x, 45, 2.75, "HOLE-DRILL", "F1", "HOLE-DRILL-DIM", height=2.5)
+    for x in (40, 80):
+        hole(msp, x, 15, 4, "HOLE-DRILL", "K", "HOLE-DRILL-DIM", height=2.5)
+    doc.saveas("sixty_nine.dxf")
+
+
 if __name__ == "__main__":
     region()
     edges()
     three_rows()
+    sixty_nine()
