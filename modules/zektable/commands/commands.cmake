@@ -18,10 +18,11 @@ zek_add_module(NAME zektable
   LIBS zektable_commands zek_foundation_frame)
 target_include_directories(zektable PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 
-# The goldens of every command.
+# The goldens of every command, and ZEKTABLE2 on generated plates checked
+# against the holes the plate generator placed.
 zek_add_test(NAME zektable_tests
-  SOURCES zektable_golden_test.cpp commands/table_layout_test.cpp
-  LIBS zektable_commands zek_editor_testing zek_db_testing)
+  SOURCES zektable_golden_test.cpp commands/table_layout_test.cpp zektable_crosscheck_test.cpp
+  LIBS zektable_commands zek_editor_testing zek_db_testing zekplategen)
 target_include_directories(zektable_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(zektable_tests PRIVATE
   ZEK_MODULE_FOLDER="${ZEK_MODULE_OUTPUT_DIR}"

@@ -1,6 +1,8 @@
 // Collecting holes and labels from the selected circles, arcs and texts.
 #include "holes/hole_collection.h"
 
+#include <unordered_map>
+
 #include "aced_output.h"
 #include "db_curves.h"
 #include "db_text.h"
@@ -49,11 +51,33 @@ bool HoleCollector::addHole(const HoleGroupKey& key, std::string_view layerName,
 
 namespace {
 
+// The layer codes and line classes met so far: a drawing has a few layers
+// and linetypes and thousands of holes, so each name is looked up once.
+class KeyCache {
+public:
+  explicit KeyCache(HoleTables& tables) : tables_(tables) {}
+
+  int layerKey(const std::string& layer, const std::string& linetype) {
+    auto code = codes_.find(layer);
+    if (code == codes_.end())
+      code = codes_.emplace(layer, layerCodeFor(tables_, layer)).first;
+    auto lineClass = classes_.find(linetype);
+    if (lineClass == classes_.end())
+      lineClass = classes_.emplace(linetype, lineClassOf(linetype)).first;
+    return code->second + lineClass->second;
+  }
+
+private:
+  HoleTables& tables_;
+  std::unordered_map<std::string, int> codes_;
+  std::unordered_map<std::string, int> classes_;
+};
+
 // One selected entity: its key fields, then what kind of hole or label it is.
-void collectEntity(const AcDbEntity& entity, AcDbObjectId id, HoleTables& tables,
+void collectEntity(const AcDbEntity& entity, AcDbObjectId id, KeyCache& keys,
                    HoleCollector& collector) {
   const std::string layer = entity.layer();
-  const int layerKey = layerCodeFor(tables, layer) + lineClassOf(entity.linetype());
+  const int layerKey = keys.layerKey(layer, entity.linetype());
   const int colour = entity.colorIndex();
   if (const auto* text = AcDbText::cast(&entity)) {
     const std::string_view string = text->textStringConst();
@@ -84,13 +108,14 @@ void collectEntity(const AcDbEntity& entity, AcDbObjectId id, HoleTables& tables
 
 CollectedHoles collectHoles(const std::vector<AcDbObjectId>& ids, HoleTables& tables) {
   HoleCollector collector;
+  KeyCache keys(tables);
   for (const AcDbObjectId id : ids) {
     OpenedEntity entity(id, AcDb::kForRead);
     if (entity.status() != Acad::eOk || entity.get() == nullptr) {
       acutPrintf("_failed_");
       continue;
     }
-    collectEntity(*entity.get(), id, tables, collector);
+    collectEntity(*entity.get(), id, keys, collector);
   }
   return collector.take();
 }

@@ -1,0 +1,319 @@
+// zek-zektable-bench: the six-column hole table of ZEKTABLE2 (module
+// zektable) on generated die plates of 1,000, 10,000 and 100,000 holes with
+// their codes written on the holes (tools/plategen, --holes N
+// --table-labels). Each size runs on fresh copies of the drawing, read anew
+// before every run (untimed); the timed part is the whole command: selection
+// ALL, collecting, preparing and matching, the rows with their note prompts
+// (each answered Enter) and the drawing of the table. Prints the median,
+// minimum and maximum of the runs, the time per hole, its growth from decade
+// to decade against what n log n allows, and the rows the first run drew
+// against the codes the generator placed. The goal: 100,000 holes in under
+// 2 s, growing no worse than n log n. A program to run by hand, never a test.
+//   zek-zektable-bench [--holes 1000,10000,100000] [--repeat N] [--seed S] [--folder DIR]
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ads.h"
+#include "db/support_path.h"
+#include "db_database.h"
+#include "editor/core/command_loop.h"
+#include "editor/core/command_table.h"
+#include "editor/document.h"
+#include "editor/input.h"
+#include "editor/transcript.h"
+#include "generated_plate.h"
+#include "labelled_holes.h"
+#include "loader/module_loader.h"
+#include "size_list.h"
+#include "zek/dxf_io.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Growth of the time per hole from one decade to the next above this is
+// worse than n log n allows on these sizes.
+constexpr double kWorstGrowth = 1.5;
+constexpr double kGoalSeconds = 2.0;
+constexpr std::size_t kGoalHoles = 100000;
+// The messages of a run that did not match every code on its holes.
+constexpr const char* kMismatchMessages[] = {"Total=", "WARNING", "_OVERLAPED_"};
+
+struct Settings {
+  std::vector<std::size_t> holes = {1000, 10000, 100000};
+  int repeat = 5;
+  std::uint64_t seed = 1;
+  std::string folder = "/tmp/zek-zektable-bench";
+};
+
+struct Timing {
+  double median = 0.0;
+  double min = 0.0;
+  double max = 0.0;
+};
+
+double secondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+bool parse(int argc, char** argv, Settings& s) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string option = argv[i];
+    if (i + 1 >= argc)
+      return false;
+    const char* value = argv[++i];
+    if (option == "--holes")
+      s.holes = zek::bench::parseCounts(value);
+    else if (option == "--repeat")
+      s.repeat = std::max(1, std::atoi(value));
+    else if (option == "--seed")
+      s.seed = std::strtoull(value, nullptr, 10);
+    else if (option == "--folder")
+      s.folder = value;
+    else
+      return false;
+  }
+  return !s.holes.empty();
+}
+
+// What a step printed on the command line (the transcript's growth).
+std::string printedDuring(const std::function<void()>& step) {
+  zek::Transcript& transcript = zek::Transcript::instance();
+  const std::size_t before = transcript.text().size();
+  step();
+  const std::string after = transcript.text();
+  return after.size() > before ? after.substr(before) : std::string();
+}
+
+// zekislands, then zektable with its ZEKTABLE2; false (said on standard
+// error) when either is missing.
+bool loadModules() {
+  zek::setModuleFolders({ZEK_BENCH_MODULE_DIR});
+  zek::setSupportFolders({});  // the shipped zeklayer0.dat, zektable.dat, zekamn.dat
+  for (const char* name : {"zekislands", "zektable"}) {
+    int loaded = RTERROR;
+    const std::string said = printedDuring([&] { loaded = zek::loadModule(name, true); });
+    if (loaded != RTNORM) {
+      const std::size_t first = said.find_first_not_of('\n');
+      const std::size_t last = said.find_last_not_of('\n');
+      const std::string reason =
+          first == std::string::npos ? "" : said.substr(first, last - first + 1);
+      std::fprintf(stderr, "zek-zektable-bench: the module %s did not load%s%s\n", name,
+                   reason.empty() ? "" : ": ", reason.c_str());
+      return false;
+    }
+  }
+  if (!zek::CommandTable::instance().has("ZEKTABLE2")) {
+    std::fprintf(stderr, "zek-zektable-bench: zektable has no ZEKTABLE2; nothing to measure\n");
+    return false;
+  }
+  return true;
+}
+
+std::string trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos)
+    return {};
+  const std::size_t last = text.find_last_not_of(" \t\r\n");
+  return std::string(text.substr(first, last - first + 1));
+}
+
+// The drafter's answers to one ZEKTABLE2, prompt by prompt: the command,
+// ALL, Enter to end the selection, the base point, then Enter to every
+// further prompt (the tapped codes' depth notes; a hand pick, which the
+// transcript would show). The input ends at the next command prompt, or
+// after a million answers.
+class TableAnswers : public zek::InputSource {
+public:
+  explicit TableAnswers(std::string basePoint) : basePoint_(std::move(basePoint)) {}
+
+  std::optional<std::string> nextLine() override {
+    const std::string prompt = trimmed(zek::waitingPrompt());
+    if (++answers_ > kMostAnswers)
+      return std::nullopt;  // a prompt that asks again and again: the run fails
+    if (prompt == "Command:") {
+      if (started_)
+        return std::nullopt;
+      started_ = true;
+      return "ZEKTABLE2";
+    }
+    if (prompt == "Select objects:" && !selected_) {
+      selected_ = true;
+      return "ALL";
+    }
+    if (prompt == "Base point:")
+      return basePoint_;
+    return "";
+  }
+  std::string whereLastLine() const override {
+    return "zektable-bench answer " + std::to_string(answers_);
+  }
+
+private:
+  static constexpr int kMostAnswers = 1000000;
+  std::string basePoint_;
+  int answers_ = 0;
+  bool started_ = false;
+  bool selected_ = false;
+};
+
+struct RunResult {
+  bool ok = false;
+  double seconds = 0.0;
+  std::string transcript;  // of ZEKTABLE2
+};
+
+// One run on a fresh copy: the drawing read (untimed), then ZEKTABLE2 on
+// everything with the base point below the plate (timed).
+RunResult runOnce(const std::string& path, const zek::plategen::PlateLayout& plate) {
+  RunResult result;
+  auto read = zek::readDxfFile(path);
+  if (!read.ok()) {
+    std::fprintf(stderr, "zek-zektable-bench: %s\n", read.failure().describe().c_str());
+    return result;
+  }
+  auto& documents = zek::DocumentManager::instance();
+  zek::Document* document = documents.open(std::move(read.value()), path);
+  zek::Transcript::instance().clear();
+  char base[64];
+  std::snprintf(base, sizeof base, "0,%.0f", -std::ceil(plate.height) - 1000.0);
+  zek::currentInput().push(std::make_unique<TableAnswers>(base));
+  const auto start = Clock::now();
+  const zek::RunOutcome outcome = zek::runCommandLoop();
+  result.seconds = secondsSince(start);
+  result.transcript = zek::Transcript::instance().text();
+  zek::Transcript::instance().clear();
+  result.ok = !outcome.endedInCommand;
+  if (!result.ok)
+    std::fprintf(stderr, "zek-zektable-bench: %s\n", outcome.message.c_str());
+  documents.close(document);
+  return result;
+}
+
+Timing timingOf(std::vector<double> seconds) {
+  std::sort(seconds.begin(), seconds.end());
+  return {seconds[seconds.size() / 2], seconds.front(), seconds.back()};
+}
+
+// How often a text occurs in the transcript.
+int occurrences(const std::string& text, std::string_view what) {
+  int count = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+    ++count;
+  return count;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Settings settings;
+  if (!parse(argc, argv, settings)) {
+    std::fprintf(stderr,
+                 "usage: zek-zektable-bench [--holes 1000,10000,100000] [--repeat N] [--seed S] "
+                 "[--folder DIR]\n");
+    return 2;
+  }
+  std::filesystem::create_directories(settings.folder);
+  // Freed memory stays with the program between repetitions. Otherwise the
+  // large plates' blocks (above the allocator's mapping threshold) go back to
+  // the system after every run and each run pays the first touch of every
+  // page anew, which on a virtual machine costs more than the command itself
+  // and grows with the block sizes, while the small plates reuse their heap:
+  // the growth per decade would measure the system's page handling. The
+  // first repetition (max) still shows the cold cost.
+  (void)mallopt(M_MMAP_THRESHOLD, 1 << 30);
+  (void)mallopt(M_TRIM_THRESHOLD, 1 << 30);
+  auto& documents = zek::DocumentManager::instance();
+  (void)documents.open(std::make_unique<AcDbDatabase>(), "");
+  if (!loadModules()) {
+    zek::unloadAllModules();
+    documents.closeAll();
+    return 1;
+  }
+  std::printf("%7s %5s | %9s %9s %9s %9s | %7s %8s\n", "holes", "rows", "median ms", "min", "max",
+              "us/hole", "growth", "n log n");
+  bool allOk = true;
+  double lastPerHole = 0.0;
+  std::size_t lastHoles = 0;
+  for (const std::size_t holes : settings.holes) {
+    const zek::plategen::HolePlateOptions options{holes, settings.seed,
+                                                  zek::plategen::LabelStyle::OnHole};
+    const zek::plategen::PlateLayout plate = zek::plategen::holePlate(options);
+    const std::string stem = settings.folder + "/holes-" + std::to_string(holes);
+    const std::string path = stem + ".dxf";
+    if (!zek::plategen::writeHolePlateFile(options, path)) {
+      std::fprintf(stderr, "zek-zektable-bench: cannot write %s\n", path.c_str());
+      return 1;
+    }
+    std::vector<double> seconds;
+    RunResult first;
+    bool ok = true;
+    for (int i = 0; i < settings.repeat && ok; ++i) {
+      RunResult r = runOnce(path, plate);
+      ok = r.ok;
+      seconds.push_back(r.seconds);
+      if (i == 0)
+        first = std::move(r);
+    }
+    std::ofstream(stem + ".transcript") << first.transcript;
+    if (!ok) {
+      std::fprintf(stderr, "zek-zektable-bench: the run on %zu holes failed (transcript in %s)\n",
+                   holes, (stem + ".transcript").c_str());
+      allOk = false;
+      continue;
+    }
+    // The first run's rows against the codes placed: one "CODE:" line a row.
+    const std::size_t codes = zek::plategen::labelledHoles(plate).size();
+    const int rows = occurrences(first.transcript, "\nCODE:");
+    std::string unmatched;
+    for (const char* message : kMismatchMessages)
+      if (first.transcript.find(message) != std::string::npos)
+        unmatched += std::string(unmatched.empty() ? "" : ", ") + message;
+
+    const Timing t = timingOf(seconds);
+    const double perHole = 1e6 * t.median / static_cast<double>(plate.holes.size());
+    std::string growth = "-", allowed = "-";
+    bool worse = false;
+    if (lastPerHole > 0.0) {
+      const double ratio = perHole / lastPerHole;
+      // n log n: the time per hole grows as log n, from the last size to this one.
+      const double nLogN =
+          std::log(static_cast<double>(holes)) / std::log(static_cast<double>(lastHoles));
+      char text[32];
+      std::snprintf(text, sizeof text, "%.3f", ratio);
+      growth = text;
+      std::snprintf(text, sizeof text, "%.3f", nLogN);
+      allowed = text;
+      worse = ratio > kWorstGrowth;
+    }
+    std::printf("%7zu %5d | %9.1f %9.1f %9.1f %9.2f | %7s %8s%s%s\n", plate.holes.size(), rows,
+                1e3 * t.median, 1e3 * t.min, 1e3 * t.max, perHole, growth.c_str(), allowed.c_str(),
+                worse ? "   growth worse than n log n allows" : "",
+                holes == kGoalHoles
+                    ? (t.median < kGoalSeconds ? "   goal < 2 s: met" : "   goal < 2 s: NOT met")
+                    : "");
+    if (static_cast<std::size_t>(rows) != codes || !unmatched.empty())
+      std::printf("        %d rows for %zu codes placed%s%s (transcript in %s)\n", rows, codes,
+                  unmatched.empty() ? "" : "; the transcript says ", unmatched.c_str(),
+                  (stem + ".transcript").c_str());
+    std::fflush(stdout);
+    lastPerHole = perHole;
+    lastHoles = holes;
+  }
+  zek::unloadAllModules();
+  documents.closeAll();
+  return allOk ? 0 : 1;
+}
