@@ -533,6 +533,18 @@ TEST_F(HoleTablesLoad, ReadsTheThreeFilesIntoFreshTables) {
   EXPECT_EQ(session_.transcript(), "Loading") << "nothing to say";
 }
 
+TEST_F(HoleTablesLoad, AnOfficesOlderFileInGbkReadsAsItsNotes) {
+  ShippedDataAt data((folder_ / "nodata").string());
+  // "导套孔@THRU" and the layer name "导柱层" as an older editor saved them (GBK).
+  write("zektable.dat",
+        "[HOLE_TYPE]\r\nA BORE\r\n[HOLE_NOTES]\r\nCODEIS=A LAYER==\xB5\xBC\xD6\xF9\xB2\xE3 "
+        "DIAMET=0 PROMPT=NOTHING CASE30=\xB5\xBC\xCC\xD7\xBF\xD7@THRU\r\n");
+  loadHoleTables();
+  const auto found = holeTables().notes.find(HoleNoteKey{"A", "导柱层", 0});
+  ASSERT_NE(found, holeTables().notes.end());
+  EXPECT_EQ(found->second.firstCases[2], "导套孔@THRU");
+}
+
 TEST_F(HoleTablesLoad, MissingFilesAreNamedExceptThePairingRules) {
   ShippedDataAt data((folder_ / "nodata").string());
   loadHoleTables();
