@@ -7,10 +7,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "ads.h"
 #include "db/support_path.h"
+#include "db_database.h"
 #include "editor/core/command_table.h"
+#include "editor/document.h"
 #include "editor/transcript.h"
 #include "loader/module_loader.h"
 #include "size_list.h"
@@ -68,8 +71,10 @@ std::string printedDuring(const std::function<void()>& step) {
   return after.size() > before ? after.substr(before) : std::string();
 }
 
-bool loadBenchModules(const char* bench, const char* moduleFolder,
-                      std::initializer_list<const char*> modules, const char* command) {
+namespace {
+
+bool loadModules(const char* bench, const char* moduleFolder,
+                 std::initializer_list<const char*> modules, const char* command) {
   setModuleFolders({moduleFolder});
   setSupportFolders({});  // the shipped definition files
   for (const char* name : modules) {
@@ -90,6 +95,20 @@ bool loadBenchModules(const char* bench, const char* moduleFolder,
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+BenchHost::BenchHost(const char* bench, const char* moduleFolder,
+                     std::initializer_list<const char*> modules, const char* command) {
+  keepFreedMemory();
+  (void)DocumentManager::instance().open(std::make_unique<AcDbDatabase>(), "");
+  ready_ = loadModules(bench, moduleFolder, modules, command);
+}
+
+BenchHost::~BenchHost() {
+  unloadAllModules();
+  DocumentManager::instance().closeAll();
 }
 
 Growth growthOf(double perHole, std::size_t holes, double lastPerHole, std::size_t lastHoles) {

@@ -46,12 +46,25 @@ void keepFreedMemory();
 // What a step printed on the command line (the transcript's growth).
 std::string printedDuring(const std::function<void()>& step);
 
-// Loads the modules in order from the build's module folder, with the
-// shipped definition files, and checks that `command` is registered; false
-// (said on standard error, naming the bench) otherwise.
-[[nodiscard]] bool loadBenchModules(const char* bench, const char* moduleFolder,
-                                    std::initializer_list<const char*> modules,
-                                    const char* command);
+// The host a module benchmark runs in: freed memory kept between
+// repetitions (see keepFreedMemory), a first empty drawing, and the modules
+// loaded in order from the build's module folder with the shipped definition
+// files; not ready (said on standard error, naming the bench) when a module
+// does not load or `command` is not registered. Unloads the modules and
+// closes every drawing at the end.
+class BenchHost {
+public:
+  BenchHost(const char* bench, const char* moduleFolder,
+            std::initializer_list<const char*> modules, const char* command);
+  ~BenchHost();
+  BenchHost(const BenchHost&) = delete;
+  BenchHost& operator=(const BenchHost&) = delete;
+
+  bool ready() const { return ready_; }
+
+private:
+  bool ready_ = false;
+};
 
 // The growth of the time per hole from the size before, as the report
 // prints it ("-" for the first size), and what n log n allows.

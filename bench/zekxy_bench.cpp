@@ -100,17 +100,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::filesystem::create_directories(settings.folder);
-  // Freed memory stays with the program between repetitions: the growth
-  // per decade measures the command, not the system's page handling.
-  keepFreedMemory();
-  auto& documents = zek::DocumentManager::instance();
-  (void)documents.open(std::make_unique<AcDbDatabase>(), "");
-  if (!loadBenchModules("zek-zekxy-bench", ZEK_BENCH_MODULE_DIR, {"zekislands", "zekadxy1"},
-                        "ZEKXY")) {
-    zek::unloadAllModules();
-    documents.closeAll();
+  const BenchHost host("zek-zekxy-bench", ZEK_BENCH_MODULE_DIR, {"zekislands", "zekadxy1"},
+                       "ZEKXY");
+  if (!host.ready())
     return 1;
-  }
   std::printf("%7s %6s | %9s %9s %9s %9s | %7s %8s | %8s\n", "holes", "dims", "median ms", "min",
               "max", "us/hole", "growth", "n log n", "check ms");
   bool allOk = true;
@@ -157,7 +150,5 @@ int main(int argc, char** argv) {
     lastPerHole = perHole;
     lastHoles = holes;
   }
-  zek::unloadAllModules();
-  documents.closeAll();
   return allOk ? 0 : 1;
 }

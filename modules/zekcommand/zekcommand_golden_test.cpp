@@ -11,6 +11,7 @@
 
 #include "aced_lisp.h"
 #include "db/support_path.h"
+#include "db/testing/db_test_support.h"
 #include "editor/testing/golden_runner.h"
 #include "loader/module_loader.h"
 
@@ -19,18 +20,8 @@ namespace {
 
 const std::string kGolden = ZEK_GOLDEN_DIR;
 
-// The shipped data folder is searched last; pointing it at a folder without
-// zekcommand.dat leaves the support folders given as the only place.
-class ShippedDataElsewhere {
-public:
-  explicit ShippedDataElsewhere(const std::string& folder) {
-    ::setenv("ZEK_DATA", folder.c_str(), 1);
-  }
-  ~ShippedDataElsewhere() { ::unsetenv("ZEK_DATA"); }
-};
-
 TEST(ZekcommandGolden, PickListAndMacros) {
-  ShippedDataElsewhere data(kGolden + "/support_none");
+  test::ShippedDataElsewhere data(kGolden + "/support_none");
   test::GoldenOptions options;
   options.prepare = [](test::EditorSession&) {
     unloadAllModules();
@@ -45,7 +36,7 @@ TEST(ZekcommandGolden, PickListAndMacros) {
 }
 
 TEST(ZekcommandGolden, MissingFile) {
-  ShippedDataElsewhere data(kGolden + "/support_none");
+  test::ShippedDataElsewhere data(kGolden + "/support_none");
   test::GoldenOptions options;
   options.prepare = [](test::EditorSession&) {
     unloadAllModules();
@@ -57,7 +48,7 @@ TEST(ZekcommandGolden, MissingFile) {
 }
 
 TEST(ZekcommandGolden, FileOfCommentsOnly) {
-  ShippedDataElsewhere data(kGolden + "/support_none");
+  test::ShippedDataElsewhere data(kGolden + "/support_none");
   test::GoldenOptions options;
   options.prepare = [](test::EditorSession&) {
     unloadAllModules();

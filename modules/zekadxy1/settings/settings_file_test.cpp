@@ -14,6 +14,7 @@
 #include "aced_output.h"
 #include "db/support_path.h"
 #include "deffiles/definition_file.h"
+#include "db/testing/db_test_support.h"
 #include "editor/testing/editor_test_support.h"
 #include "settings/ordinate_settings.h"
 #include "settings/settings_file.h"
@@ -108,18 +109,6 @@ TEST(LineNameSection, LeavesTheFieldsItDoesNotFindAsTheyWere) {
   EXPECT_EQ(settings.centreColour, 30);
 }
 
-// The shipped data folder is searched last; pointing it elsewhere leaves the
-// test's own support folder as the only place.
-class ShippedDataElsewhere {
-public:
-  explicit ShippedDataElsewhere(const std::string& folder) {
-    ::setenv("ZEK_DATA", folder.c_str(), 1);
-  }
-  ~ShippedDataElsewhere() { ::unsetenv("ZEK_DATA"); }
-  ShippedDataElsewhere(const ShippedDataElsewhere&) = delete;
-  ShippedDataElsewhere& operator=(const ShippedDataElsewhere&) = delete;
-};
-
 // A module load against a support folder of the test's own.
 class OrdinateSettingsLoad : public ::testing::Test {
 protected:
@@ -154,7 +143,7 @@ protected:
 };
 
 TEST_F(OrdinateSettingsLoad, StartsFromTheDefaultsThenReadsBothFiles) {
-  ShippedDataElsewhere data((folder_ / "nodata").string());
+  test::ShippedDataElsewhere data((folder_ / "nodata").string());
   write("zekadxy1.dat", "[LINE_NAME]\r\nNAME=DASHED\r\nCOLOR=40\r\n");
   write("zeklayer0.dat", "[LAYERS]\nMILL-FRONT 1100\nMILL-DIM 1120\n");
   loadOrdinateSettings();
@@ -169,7 +158,7 @@ TEST_F(OrdinateSettingsLoad, StartsFromTheDefaultsThenReadsBothFiles) {
 }
 
 TEST_F(OrdinateSettingsLoad, MissingFilesAreNamedAndTheDefaultsStay) {
-  ShippedDataElsewhere data((folder_ / "nodata").string());
+  test::ShippedDataElsewhere data((folder_ / "nodata").string());
   loadOrdinateSettings();
   EXPECT_EQ(ordinateSettings().centreLinetype, "");
   EXPECT_EQ(ordinateSettings().centreColour, 136);
@@ -180,7 +169,7 @@ TEST_F(OrdinateSettingsLoad, MissingFilesAreNamedAndTheDefaultsStay) {
 }
 
 TEST_F(OrdinateSettingsLoad, AFileThatWillNotOpenSaysSo) {
-  ShippedDataElsewhere data((folder_ / "nodata").string());
+  test::ShippedDataElsewhere data((folder_ / "nodata").string());
   write("zekadxy1.dat", "[LINE_NAME] NAME=DASHED COLOR=40");
   write("zeklayer0.dat", "[LAYERS] MILL-DIM 1120");
   // zekadxy1.dat is found but refused; zeklayer0.dat reads as usual.
@@ -201,7 +190,7 @@ TEST_F(OrdinateSettingsLoad, AFileThatWillNotOpenSaysSo) {
 }
 
 TEST_F(OrdinateSettingsLoad, AFileWithoutTheSectionLeavesTheDefaultsQuietly) {
-  ShippedDataElsewhere data((folder_ / "nodata").string());
+  test::ShippedDataElsewhere data((folder_ / "nodata").string());
   write("zekadxy1.dat", ";only ;comments ;and NAME=DASHED COLOR=40 [OTHER]");
   write("zeklayer0.dat", "[LAYERS] MILL-DIM 1120");
   loadOrdinateSettings();

@@ -18,6 +18,7 @@
 #include "aced_output.h"
 #include "db/support_path.h"
 #include "deffiles/definition_file.h"
+#include "db/testing/db_test_support.h"
 #include "editor/testing/editor_test_support.h"
 #include "tables/hole_tables.h"
 
@@ -474,16 +475,6 @@ TEST(DiameterKey, HundredthsTruncatedWithoutBinaryFractionLosses) {
     EXPECT_EQ(diameterKey(c.diameter), c.key) << c.diameter;
 }
 
-// The shipped data folder is searched last; the tests point it where they
-// need it.
-class ShippedDataAt {
-public:
-  explicit ShippedDataAt(const std::string& folder) { ::setenv("ZEK_DATA", folder.c_str(), 1); }
-  ~ShippedDataAt() { ::unsetenv("ZEK_DATA"); }
-  ShippedDataAt(const ShippedDataAt&) = delete;
-  ShippedDataAt& operator=(const ShippedDataAt&) = delete;
-};
-
 // A module load against a support folder of the test's own.
 class HoleTablesLoad : public ::testing::Test {
 protected:
@@ -515,7 +506,7 @@ protected:
 };
 
 TEST_F(HoleTablesLoad, ReadsTheThreeFilesIntoFreshTables) {
-  ShippedDataAt data((folder_ / "nodata").string());
+  test::ShippedDataElsewhere data((folder_ / "nodata").string());
   write("zeklayer0.dat", "[LAYERS]\r\nHOLE-DRILL-BACK 1310\r\n");
   write("zektable.dat", "[HOLE_TYPE]\r\nG BLIND\r\n[HOLE_NOTES]\r\nCODEIS=G\r\n"
                         "[SP_DIAMETER]\r\n10 H7\r\n");
@@ -534,7 +525,7 @@ TEST_F(HoleTablesLoad, ReadsTheThreeFilesIntoFreshTables) {
 }
 
 TEST_F(HoleTablesLoad, AnOfficesOlderFileInGbkReadsAsItsNotes) {
-  ShippedDataAt data((folder_ / "nodata").string());
+  test::ShippedDataElsewhere data((folder_ / "nodata").string());
   // "导套孔@THRU" and the layer name "导柱层" as an older editor saved them (GBK).
   write("zektable.dat",
         "[HOLE_TYPE]\r\nA BORE\r\n[HOLE_NOTES]\r\nCODEIS=A LAYER==\xB5\xBC\xD6\xF9\xB2\xE3 "
@@ -546,7 +537,7 @@ TEST_F(HoleTablesLoad, AnOfficesOlderFileInGbkReadsAsItsNotes) {
 }
 
 TEST_F(HoleTablesLoad, MissingFilesAreNamedExceptThePairingRules) {
-  ShippedDataAt data((folder_ / "nodata").string());
+  test::ShippedDataElsewhere data((folder_ / "nodata").string());
   loadHoleTables();
   EXPECT_TRUE(holeTables().types.empty());
   EXPECT_TRUE(holeTables().notes.empty());
@@ -558,7 +549,7 @@ TEST_F(HoleTablesLoad, MissingFilesAreNamedExceptThePairingRules) {
 }
 
 TEST_F(HoleTablesLoad, FilesThatWillNotOpenSaySoEachInItsWords) {
-  ShippedDataAt data((folder_ / "nodata").string());
+  test::ShippedDataElsewhere data((folder_ / "nodata").string());
   write("zeklayer0.dat", "[LAYERS] HOLE-DRILL 1300");
   write("zektable.dat", "[HOLE_TYPE] G BLIND");
   write("zekamn.dat", "[ASSUMPTION_2] M8 4.5 7 1 1 1600 1600 0 566");
@@ -590,7 +581,7 @@ protected:
     data_.reset();
     HoleTablesLoad::TearDown();
   }
-  std::optional<ShippedDataAt> data_;
+  std::optional<test::ShippedDataElsewhere> data_;
 };
 
 TEST_F(ShippedTables, LoadWithoutAWord) {

@@ -2,6 +2,7 @@
 // scope, building small drawings, and DXF text as a list of groups.
 #pragma once
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -82,5 +83,18 @@ std::string writeDxf(AcDbDatabase& db, std::optional<DxfVersion> version = std::
 
 // The warnings as printed, one a line, for failure messages.
 std::string describeAll(const std::vector<Failure>& warnings);
+
+// Points the shipped data folder (searched after the support folders) at
+// another folder for the test's scope, so that only the files a test gives
+// are found; the program's own shipped folder comes back afterwards.
+class ShippedDataElsewhere {
+public:
+  explicit ShippedDataElsewhere(const std::string& folder) {
+    ::setenv("ZEK_DATA", folder.c_str(), 1);
+  }
+  ~ShippedDataElsewhere() { ::unsetenv("ZEK_DATA"); }
+  ShippedDataElsewhere(const ShippedDataElsewhere&) = delete;
+  ShippedDataElsewhere& operator=(const ShippedDataElsewhere&) = delete;
+};
 
 }  // namespace zek::test
