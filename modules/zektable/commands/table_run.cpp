@@ -54,14 +54,8 @@ bool usesIsland(TableCommand command) {
 }
 
 bool userToWorld(const ads_point user, AcGePoint3d& world) {
-  resbuf from{};
-  from.restype = RTSHORT;
-  from.resval.rint = 1;
-  resbuf to{};
-  to.restype = RTSHORT;
-  to.resval.rint = 0;
   ads_point out{};
-  if (acedTrans(user, &from, &to, 0, out) != RTNORM)
+  if (!acdbUcs2Wcs(user, out, false))
     return false;
   world.set(out[0], out[1], out[2]);
   return true;

@@ -14,14 +14,8 @@ constexpr double kZoomHalfWidth = 35.0;
 constexpr double kZoomHalfHeight = 15.0;
 
 bool worldToUser(const AcGePoint3d& world, ads_point user) {
-  resbuf from{};
-  from.restype = RTSHORT;
-  from.resval.rint = 0;
-  resbuf to{};
-  to.restype = RTSHORT;
-  to.resval.rint = 1;
   const ads_point in{world.x, world.y, world.z};
-  return acedTrans(in, &from, &to, 0, user) == RTNORM;
+  return acdbWcs2Ucs(in, user, false);
 }
 
 void zoomWindow(const ads_point low, const ads_point high) {
