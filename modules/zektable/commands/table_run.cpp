@@ -253,12 +253,10 @@ void runHoleTable(TableCommand command) {
   saveRunView(view);
   if (holes.labels.empty())
     return;
-  {
-    SysVarGuard dimzin("DIMZIN", 0);
-    SysVarGuard cmdecho("CMDECHO", 0);
-    drawTable(command, holes, *selected, view);
-    restoreRunView(view);
-  }
+  const SysVarGuard dimzin("DIMZIN", 0);
+  const SysVarGuard cmdecho("CMDECHO", 0);
+  drawTable(command, holes, *selected, view);
+  restoreRunView(view);
 }
 
 }  // namespace

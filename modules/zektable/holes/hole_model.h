@@ -58,7 +58,7 @@ struct HoleRecord {
   HoleRecord* next = nullptr;      // the next larger hole at this centre
   HoleRecord* previous = nullptr;  // the next smaller one
   const HoleGroupKey* groupKey = nullptr;
-  const HoleGroup* group = nullptr;
+  HoleGroup* group = nullptr;  // the group that holds it
   int matchCounter = 0;
 
   bool isExcluded() const { return role == kRoleExcluded; }

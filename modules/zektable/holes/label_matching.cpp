@@ -92,7 +92,7 @@ RunMatch LabelMatcher::matchLabels(std::span<const HoleLabel> run, double labelH
     for (auto it = groups_.begin(); taken == nullptr && it != groups_.end(); ++it)
       if (static_cast<int>(it->second.holes.size()) >= match.total)
         taken = takeFrom(it->second, label, labelHeight);
-    previous = taken != nullptr ? const_cast<HoleGroup*>(taken->group) : nullptr;
+    previous = taken != nullptr ? taken->group : nullptr;
     if (taken == nullptr)
       continue;
     ++match.found;
@@ -116,20 +116,17 @@ std::optional<HandPick> pickHoleByHand(const HoleLabel& lastLabel, RunView& view
     return std::nullopt;
   }
   OpenedEntity entity(ids.front(), AcDb::kForRead);
-  const auto* curve = entity.get();
-  double radius = 0;
+  std::optional<double> radius;
   if (const auto* circle = entity.as<AcDbCircle>())
     radius = circle->radius();
   else if (const auto* arc = entity.as<AcDbArc>())
     radius = arc->radius();
-  else
-    curve = nullptr;
-  if (entity.status() != Acad::eOk || curve == nullptr) {
+  if (!radius) {
     acutPrintf("_failed_");
     acutPrintf("\nWARNING: one code is skiped");
     return std::nullopt;
   }
-  return HandPick{radius, curve->layer(), lineClassOf(curve->linetype()) == 0};
+  return HandPick{*radius, entity->layer(), lineClassOf(entity->linetype()) == 0};
 }
 
 }  // namespace zek::table
