@@ -264,5 +264,47 @@ TEST(CliTranscript, AnUnwritableTranscriptFileIsAUsageError) {
   EXPECT_EQ(result.err, "zek: --transcript no/such/folder/run.txt: cannot write the file\n");
 }
 
+// Saving where the drafter may not write: the error is said, the drawing on
+// disk stays as it was, nothing is left beside it, and the exit status is 1.
+TEST(CliSaving, AReadOnlyFolderIsReportedAndLosesNothing) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;  // run in the working folder; "ro/" is read-only
+    const char* message;
+  };
+  const Case cases[] = {
+      {"qsave-in-place", {"ro/plate.dxf", "-c", "CIRCLE\n5,5\n2\nQSAVE"},
+       "ro/plate.dxf: cannot write: Permission denied\n"},
+      {"output-option", {"plate_r12.dxf", "-c", "CIRCLE\n5,5\n2", "-o", "ro/plate.dxf"},
+       "ro/plate.dxf: cannot write: Permission denied\n"},
+      {"saveas", {"-c", "CIRCLE\n5,5\n2\nSAVEAS\nro/other"},
+       "ro/other.dxf: cannot write: Permission denied\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RunFolder folder(std::string("read-only-") + c.name);
+    const fs::path readOnly = folder.work() / "ro";
+    fs::create_directories(readOnly);
+    fs::copy_file(kGolden / "plate_r12.dxf", readOnly / "plate.dxf");
+    const std::string before = fileText((readOnly / "plate.dxf").string());
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec |
+                                  fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder.profile(), fs::perms::all);  // the unprivileged run keeps its history
+    ZekRun run{c.args, folder.work().string(), "", folder.profile().string()};
+    run.unprivileged = true;
+    const ZekResult result = runZek(run);
+    fs::permissions(readOnly, fs::perms::owner_all, fs::perm_options::add);
+    ASSERT_EQ(result.failure, "");
+    EXPECT_EQ(result.status, 1) << result.out << result.err;
+    EXPECT_EQ(result.err, c.message);
+    EXPECT_EQ(fileText((readOnly / "plate.dxf").string()), before);
+    std::vector<std::string> left;
+    for (const fs::directory_entry& entry : fs::directory_iterator(readOnly))
+      left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"plate.dxf"}) << "no backup, no temporary file";
+  }
+}
+
 }  // namespace
 }  // namespace zek::cli

@@ -2,6 +2,7 @@
 #include "zek_process.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -42,6 +43,10 @@ std::vector<std::string> runEnvironment(const ZekRun& run) {
   const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0)
+    _exit(126);
+  constexpr uid_t kNobody = 65534;
+  if (run.unprivileged && geteuid() == 0 &&
+      (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
     _exit(126);
   std::vector<std::string> variables = runEnvironment(run);
   std::vector<char*> argv{const_cast<char*>(ZEK_PROGRAM)};

@@ -13,6 +13,9 @@ struct ZekRun {
   std::string folder;             // the working folder
   std::string stdinFile;          // "" for /dev/null
   std::string profile;            // ZEK_PROFILE (also HOME), a folder of the run's own
+  // Runs as the unprivileged user "nobody" when the tests run as root, so that
+  // folder permissions hold for the program as they do for a drafter.
+  bool unprivileged = false;
 };
 
 struct ZekResult {

@@ -2,6 +2,7 @@
 #include "dxf/tag_sink.h"
 
 #include <cstring>
+#include <utility>
 
 #include "dxf/number_text.h"
 #include "dxf/text_codec.h"
@@ -14,7 +15,7 @@ constexpr std::size_t kCodeLineMax = 8;
 
 }  // namespace
 
-TagSink::TagSink(std::FILE* file) : file_(file), buffer_(new char[kBufferSize]) {}
+TagSink::TagSink(ByteWriter write) : write_(std::move(write)), buffer_(new char[kBufferSize]) {}
 
 TagSink::TagSink(std::string& out) : out_(&out), buffer_(new char[kBufferSize]) {}
 
@@ -25,7 +26,7 @@ void TagSink::flush() {
     return;
   if (out_) {
     out_->append(buffer_.get(), used_);
-  } else if (!failed_ && std::fwrite(buffer_.get(), 1, used_, file_) != used_) {
+  } else if (!failed_ && !write_(std::string_view(buffer_.get(), used_))) {
     failed_ = true;
   }
   flushed_ += used_;
@@ -71,7 +72,7 @@ void TagSink::writeRaw(int code, std::string_view text) {
     flush();
     if (out_)
       out_->append(text);
-    else if (!failed_ && std::fwrite(text.data(), 1, text.size(), file_) != text.size())
+    else if (!failed_ && !write_(text))
       failed_ = true;
     flushed_ += text.size();
     char* end = room(1);
@@ -128,8 +129,6 @@ void TagSink::writePoint(int code, double x, double y, double z) {
 
 bool TagSink::finish() {
   flush();
-  if (file_ && !failed_ && std::fflush(file_) != 0)
-    failed_ = true;
   return !failed_;
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,8 +17,10 @@ class TagSink {
 public:
   static constexpr std::size_t kBufferSize = 1u << 20;
 
-  // Writes to an open file, which the caller closes after finish().
-  explicit TagSink(std::FILE* file);
+  // Hands each full buffer to `write`, which answers false when the bytes
+  // could not be written (the save's file step; see safe_save.h).
+  using ByteWriter = std::function<bool(std::string_view bytes)>;
+  explicit TagSink(ByteWriter write);
   // Appends to a string (tests and writeDxfString).
   explicit TagSink(std::string& out);
   // Flushes what is still buffered; call finish() to learn whether it went.
@@ -49,7 +51,7 @@ private:
   void flush();
   static char* putCode(char* at, int code);
 
-  std::FILE* file_ = nullptr;
+  ByteWriter write_;
   std::string* out_ = nullptr;
   std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;
