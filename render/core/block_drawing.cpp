@@ -102,15 +102,33 @@ bool EntityDrawer::drawReference(const AcDbBlockReference& reference, const Enti
   const AcGeMatrix3d axes = AcGeMatrix3d::planeToWorld(reference.normal()) *
                             AcGeMatrix3d::rotation(reference.rotation(), AcGeVector3d::kZAxis);
   const AcDbObjectId block = reference.blockTableRecord();
-  for (int row = 0; row < rows; ++row)
-    for (int column = 0; column < columns; ++column) {
-      AcGeMatrix3d cell = placement;
-      if (row != 0 || column != 0)
-        cell = AcGeMatrix3d::translation(axes * AcGeVector3d(column * reference.columnSpacing(),
-                                                             row * reference.rowSpacing(), 0.0)) *
-               placement;
-      drawn = drawBlock(block, cell, look, context) || drawn;
-    }
+  auto shiftOf = [&](int row, int column) {
+    return axes * AcGeVector3d(column * reference.columnSpacing(), row * reference.rowSpacing(), 0.0);
+  };
+  auto drawCell = [&](int row, int column) {
+    AcGeMatrix3d cell = placement;
+    if (row != 0 || column != 0)
+      cell = AcGeMatrix3d::translation(shiftOf(row, column)) * placement;
+    drawn = drawBlock(block, cell, look, context) || drawn;
+  };
+  if (static_cast<long long>(rows) * columns > kMaxDrawnCells) {
+    // A grid of more cells than a picture can tell apart (a damaged file's
+    // counts): its corner cells and the outline of its insertion points.
+    drawCell(0, 0);
+    drawCell(0, columns - 1);
+    drawCell(rows - 1, 0);
+    drawCell(rows - 1, columns - 1);
+    const AcGePoint3d origin = reference.position();
+    const std::vector<DevicePoint> outline = {
+        context.device.point(origin), context.device.point(origin + shiftOf(0, columns - 1)),
+        context.device.point(origin + shiftOf(rows - 1, columns - 1)),
+        context.device.point(origin + shiftOf(rows - 1, 0))};
+    drawn = strokeRun(look, context, outline, true) || drawn;
+  } else {
+    for (int row = 0; row < rows; ++row)
+      for (int column = 0; column < columns; ++column)
+        drawCell(row, column);
+  }
   // The attributes lie where the reference put them, in the reference's own
   // coordinates; BYBLOCK in them means the reference's properties.
   DrawContext owned = context;

@@ -127,6 +127,26 @@ TEST(BlockDrawing, AMultipleInsertFillsItsGrid) {
   EXPECT_NEAR(b.maxY, 164, 0.5 + kSvgPrecision);
 }
 
+// A damaged file's grid of 30,000 × 30,000 cells: the picture is made at
+// once, with the corner cells and the grid's outline.
+TEST(BlockDrawing, AnEnormousGridShowsItsCornersAndOutline) {
+  zek::test::EditorSession session;
+  AcDbDatabase& db = session.db();
+  const AcDbObjectId block = addBlock(db, "HOLE");
+  addToBlock(db, block, new AcDbCircle({0, 0, 0}, AcGeVector3d::kZAxis, 2));
+  auto* grid = reference(block, {10, 10, 0});
+  ASSERT_EQ(grid->setColumns(30000), Acad::eOk);
+  ASSERT_EQ(grid->setRows(30000), Acad::eOk);
+  ASSERT_EQ(grid->setColumnSpacing(0.002), Acad::eOk);
+  ASSERT_EQ(grid->setRowSpacing(0.001), Acad::eOk);
+  addEntity(db, grid);
+  const SvgPicture picture = renderSvg(session.document()).picture;
+  std::size_t subpaths = 0;
+  for (const auto& stroke : picture.strokes())
+    subpaths += stroke->subpaths.size();
+  EXPECT_EQ(subpaths, 5u) << "four corner circles and the outline";
+}
+
 TEST(BlockDrawing, ConstantDefinitionsShowTheirValueInvisibleAttributesNothing) {
   zek::test::EditorSession session;
   AcDbDatabase& db = session.db();

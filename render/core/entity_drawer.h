@@ -47,6 +47,8 @@ struct DrawContext {
 
 // Blocks nested deeper than this are not drawn (a damaged drawing).
 constexpr int kMaxBlockDepth = 32;
+// A MINSERT grid of more cells is drawn as its corner cells and outline.
+constexpr long long kMaxDrawnCells = 65536;
 
 // One segment of a planar polyline in its own plane: where it starts, its
 // bulge and its widths at both ends.

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <strings.h>
 
+#include "db/annotations/annotation_filing.h"
 #include "db/database_core.h"
 #include "db/record_filing.h"
 #include "db/support_path.h"
@@ -125,7 +126,7 @@ Acad::ErrorStatus AcDbLinetypeTableRecord::dxfInFields(AcDbDxfFiler* filer) {
       case 75: last->shapeNumber = rb.resval.rint; last->hasShapeFields = true; return true;
       case 340: last->styleHandle = filer->lastItemText(); last->hasShapeFields = true; return true;
       case 46: last->scale = rb.resval.rreal; last->hasShapeFields = true; return true;
-      case 50: last->rotation = rb.resval.rreal * std::numbers::pi / 180.0; last->hasShapeFields = true; return true;
+      case 50: last->rotation = zek::groupAngle(rb); last->hasShapeFields = true; return true;
       case 44: last->xOffset = rb.resval.rreal; last->hasShapeFields = true; return true;
       case 45: last->yOffset = rb.resval.rreal; last->hasShapeFields = true; return true;
       case 9: last->text = rb.resval.rstring ? rb.resval.rstring : ""; last->hasShapeFields = true; return true;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <strings.h>
 
+#include "db/annotations/annotation_filing.h"
 #include "db/database_core.h"
 #include "db/header_variables.h"
 #include "db/record_filing.h"
@@ -375,7 +376,7 @@ Acad::ErrorStatus AcDbTextStyleTableRecord::dxfInFields(AcDbDxfFiler* filer) {
     switch (rb.restype) {
       case 40: textSize_ = rb.resval.rreal; return true;
       case 41: xScale_ = rb.resval.rreal; return true;
-      case 50: obliquing_ = rb.resval.rreal * std::numbers::pi / 180.0; return true;
+      case 50: obliquing_ = zek::groupAngle(rb); return true;
       case 42: priorSize_ = rb.resval.rreal; return true;
       case 71: generation_ = rb.resval.rint; return true;
       case 3: fileName_ = rb.resval.rstring ? rb.resval.rstring : ""; return true;

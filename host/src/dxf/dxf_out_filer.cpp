@@ -5,6 +5,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <numbers>
+#include <optional>
+
+#include "db/annotations/annotation_filing.h"
 
 namespace zek::dxf {
 
@@ -155,9 +158,41 @@ Acad::ErrorStatus DxfOutFiler::writeDouble(int code, double value, int) {
   return status_;
 }
 
-// DXF files hold angles in degrees.
+namespace {
+
+// The degrees that the readers' conversion turns into exactly `radians`:
+// the plain quotient when it does, else one of its nearest neighbours.
+std::optional<double> degreesReadingAs(double radians) {
+  const double plain = radians * 180.0 / std::numbers::pi;
+  if (radiansFromDegrees(plain) == radians)
+    return plain;
+  double up = plain;
+  double down = plain;
+  for (int step = 0; step < 4; ++step) {
+    up = std::nextafter(up, HUGE_VAL);
+    if (radiansFromDegrees(up) == radians)
+      return up;
+    down = std::nextafter(down, -HUGE_VAL);
+    if (radiansFromDegrees(down) == radians)
+      return down;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+// DXF files hold angles in degrees. The degrees written read back as the same
+// radians, so a drawing saved, read and saved again is the same file. Radians
+// that no degrees reach (an angle computed in a command) are written as the
+// degrees of the nearest radians that can be read: they differ in the last
+// bit, once.
 Acad::ErrorStatus DxfOutFiler::writeAngle(int code, double radians, int precision) {
-  return writeDouble(code, radians * 180.0 / std::numbers::pi, precision);
+  if (!std::isfinite(radians))
+    return writeDouble(code, radians * 180.0 / std::numbers::pi, precision);
+  std::optional<double> degrees = degreesReadingAs(radians);
+  if (!degrees)
+    degrees = degreesReadingAs(radiansFromDegrees(radians * 180.0 / std::numbers::pi));
+  return writeDouble(code, degrees.value_or(radians * 180.0 / std::numbers::pi), precision);
 }
 
 Acad::ErrorStatus DxfOutFiler::writePoint2d(int code, const AcGePoint2d& value, int) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <set>
 
@@ -323,6 +324,51 @@ TEST(DxfRoundTrip, NumbersKeepTheirExactDouble) {
       EXPECT_EQ(bits(got[i]), bits(expected[i]))
           << "version " << static_cast<int>(version) << " coordinate " << i << ": " << got[i];
   }
+}
+
+// Angles are kept in radians and filed in degrees. The degrees written must
+// read back as the same radians, so that saving, reading and saving again
+// gives the same file; an angle that no degrees reach exactly moves to the
+// nearest one that does, once, by the last bit.
+TEST(DxfRoundTrip, AnglesReadBackAsTheSameRadians) {
+  const double kDegree = 3.14159265358979323846 / 180.0;
+  std::vector<double> angles = {0.0,           90.0 * kDegree, 280.0000000653227 * kDegree,
+                                4.886921906,   -1.0e-9,        1.0 / 3.0,
+                                1e6,           -2.5,           6.283185307179586};
+  for (int i = 1; i <= 400; ++i)  // radians a command computes: not degrees × π / 180
+    angles.push_back(std::sin(i * 12.9898) * 7.0);
+  AcDbDatabase db;
+  for (double angle : angles) {
+    auto* text = new AcDbText(AcGePoint3d(0, 0, 0), "A");
+    text->setRotation(angle);
+    ASSERT_FALSE(appendToModelSpace(db, text).isNull());
+  }
+  auto rotations = [](AcDbDatabase& drawing) {
+    std::vector<double> found;
+    for (AcDbObjectId id : modelSpaceIds(drawing)) {
+      Opened<AcDbText> text(id);
+      found.push_back(text ? text->rotation() : -999.0);
+    }
+    return found;
+  };
+  const std::string first = writeDxf(db);
+  auto once = readDxf(first);
+  ASSERT_TRUE(once);
+  const std::vector<double> read = rotations(*once);
+  ASSERT_EQ(read.size(), angles.size());
+  int moved = 0;
+  for (std::size_t i = 0; i < angles.size(); ++i) {
+    if (read[i] != angles[i]) {
+      ++moved;
+      EXPECT_EQ(std::nextafter(angles[i], read[i]), read[i]) << "angle " << i << ": one step";
+    }
+  }
+  EXPECT_LT(moved, static_cast<int>(angles.size()) / 2) << "most computed radians are reached";
+  const std::string second = writeDxf(*once);
+  EXPECT_EQ(second, first) << "the saved file reads and saves as itself";
+  auto twice = readDxf(second);
+  ASSERT_TRUE(twice);
+  EXPECT_EQ(rotations(*twice), read);
 }
 
 // A block a command adds to the block table has no BLOCK and ENDBLK yet: the

@@ -33,7 +33,8 @@ std::string groupText(const resbuf& rb) {
   return rb.resval.rstring ? std::string(rb.resval.rstring) : std::string();
 }
 
-double groupAngle(const resbuf& rb) { return rb.resval.rreal * std::numbers::pi / 180.0; }
+double radiansFromDegrees(double degrees) { return degrees * std::numbers::pi / 180.0; }
+double groupAngle(const resbuf& rb) { return radiansFromDegrees(rb.resval.rreal); }
 
 AcDbObjectId recordByName(AcDbDatabase* db, AcDbObjectId tableId, const std::string& name) {
   if (db == nullptr || tableId.isNull() || name.empty())

@@ -25,7 +25,10 @@ namespace zek {
 [[nodiscard]] inline AcGeVector3d groupVector(const resbuf& rb) {
   return {rb.resval.rpoint[0], rb.resval.rpoint[1], rb.resval.rpoint[2]};
 }
-// Angle groups (50..58) hold degrees; the entities keep radians.
+// Angle groups (50..58) hold degrees; the entities keep radians. Every reader
+// of an angle group converts through radiansFromDegrees, so that the filer
+// can write the degrees that read back as the very same radians.
+[[nodiscard]] double radiansFromDegrees(double degrees);
 [[nodiscard]] double groupAngle(const resbuf& rb);
 
 // The record of a symbol table by name, case ignored; a name the drawing
