@@ -14,8 +14,29 @@ namespace zek::dxf {
 const char* const DxfInFiler::kEntityMarker = "AcDbEntity";
 
 void ReadContext::warn(long line, std::string message) {
-  if (warnings != nullptr)
-    warnings->push_back(Failure{fileName, line, std::move(message)});
+  if (warnings == nullptr)
+    return;
+  std::string kind = message.substr(0, message.find_first_of(":\"0123456789"));
+  auto [at, isNew] = alikeIndex_.try_emplace(kind, alike_.size());
+  if (isNew)
+    alike_.emplace_back(std::move(kind), Alike{});
+  Alike* same = &alike_[at->second].second;
+  if (++same->count > kMostAlike) {
+    if (same->firstUnsaid == 0)
+      same->firstUnsaid = line;
+    return;
+  }
+  warnings->push_back(Failure{fileName, line, std::move(message)});
+}
+
+void ReadContext::finishWarnings() {
+  for (const auto& [kind, alike] : alike_)
+    if (alike.count > kMostAlike)
+      warnings->push_back(Failure{fileName, alike.firstUnsaid,
+                                  std::to_string(alike.count - kMostAlike) + " more like \"" +
+                                      kind + "\" from here on, not shown one by one"});
+  alike_.clear();
+  alikeIndex_.clear();
 }
 
 namespace {
@@ -31,7 +52,8 @@ bool isEntityGroup(int code) {
 }
 }  // namespace
 
-void DxfInFiler::start(const RawTag* tags, std::size_t count, bool isEntity) {
+void DxfInFiler::start(const RawTag* tags, std::size_t count, bool isEntity, bool tolerant) {
+  tolerant_ = tolerant;
   slots_.clear();
   slots_.reserve(count + 1);
   flat_ = true;
@@ -97,12 +119,30 @@ bool DxfInFiler::parseReal(const RawTag& tag, double& value) {
   }
   if (parsed == NumberParse::Bad) {
     value = 0.0;
-    setError(Acad::eInvalidDxfCode, "expected a number for group code %d, found \"%.*s\"", tag.code,
-             static_cast<int>(tag.value.size()), tag.value.data());
-    errorLine_ = tag.line;
+    badValue(tag, "expected a number");
     return false;
   }
   return true;
+}
+
+void DxfInFiler::badValue(const RawTag& tag, const char* expected) {
+  valueFailed_ = true;
+  if (tolerant_)
+    return;  // the group stays as read
+  const bool first = errorMessage_.empty();
+  setError(Acad::eInvalidDxfCode, "%s for group code %d, found \"%.*s\"", expected, tag.code,
+           static_cast<int>(tag.value.size()), tag.value.data());
+  if (first)
+    errorLine_ = tag.line;
+}
+
+void DxfInFiler::warnMissingY(const RawTag& tag) {
+  if (context_.warnedMissingY)
+    return;
+  context_.warnedMissingY = true;
+  context_.warn(tag.line, "point group code " + std::to_string(tag.code) +
+                              " without its y (group code " + std::to_string(tag.code + 10) +
+                              "), read as 0; the file may hold more");
 }
 
 Acad::ErrorStatus DxfInFiler::convert(std::size_t index, resbuf* item) {
@@ -118,13 +158,19 @@ Acad::ErrorStatus DxfInFiler::convert(std::size_t index, resbuf* item) {
       p[0] = p[1] = p[2] = 0.0;
       parseReal(tag, p[0]);
       std::size_t next = index + 1;
-      if (next < slots_.size() && !slots_[next].consumed && slots_[next].tag.code == tag.code + 10) {
+      auto follows = [&](int code) {
+        return next < slots_.size() && !slots_[next].consumed && slots_[next].tag.code == code;
+      };
+      if (follows(tag.code + 10)) {
         parseReal(slots_[next].tag, p[1]);
         lastEnd_ = ++next;
-        if (next < slots_.size() && !slots_[next].consumed && slots_[next].tag.code == tag.code + 20) {
-          parseReal(slots_[next].tag, p[2]);
-          lastEnd_ = next + 1;
-        }
+      } else {
+        // A point without its y: read as 0, and its z (if it follows) is still its z.
+        warnMissingY(tag);
+      }
+      if (follows(tag.code + 20)) {
+        parseReal(slots_[next].tag, p[2]);
+        lastEnd_ = next + 1;
       }
       break;
     }
@@ -134,9 +180,10 @@ Acad::ErrorStatus DxfInFiler::convert(std::size_t index, resbuf* item) {
     case RTSHORT: {
       long long v = 0;
       if (!parseInteger(tag.value, v)) {
-        setError(Acad::eInvalidDxfCode, "expected an integer for group code %d, found \"%.*s\"",
-                 tag.code, static_cast<int>(tag.value.size()), tag.value.data());
-        errorLine_ = tag.line;
+        badValue(tag, "expected an integer");
+      } else if (v < -32768 || v > 65535) {
+        // 16 bits, signed or (as some writers file flags) unsigned.
+        badValue(tag, "expected an integer from -32768 to 65535");
       }
       item->resval.rint = static_cast<short>(v);
       break;
@@ -145,9 +192,9 @@ Acad::ErrorStatus DxfInFiler::convert(std::size_t index, resbuf* item) {
     case RTINT64: {
       long long v = 0;
       if (!parseInteger(tag.value, v)) {
-        setError(Acad::eInvalidDxfCode, "expected an integer for group code %d, found \"%.*s\"",
-                 tag.code, static_cast<int>(tag.value.size()), tag.value.data());
-        errorLine_ = tag.line;
+        badValue(tag, "expected an integer");
+      } else if (type == RTLONG && (v < -2147483648LL || v > 4294967295LL)) {
+        badValue(tag, "expected an integer from -2147483648 to 4294967295");
       }
       if (type == RTLONG)
         item->resval.rlong = static_cast<ads_int32>(v);
@@ -192,13 +239,24 @@ Acad::ErrorStatus DxfInFiler::convert(std::size_t index, resbuf* item) {
 }
 
 Acad::ErrorStatus DxfInFiler::readItem(resbuf* item) {
-  std::size_t index = nextOpen(cursor_);
-  if (index >= slots_.size())
-    return Acad::eEndOfFile;
-  if (!flat_ && slots_[index].tag.code == 100)
-    return Acad::eEndOfFile;  // the next subclass section begins
-  Acad::ErrorStatus es = convert(index, item);
-  return es == Acad::eOk ? Acad::eOk : es;
+  for (;;) {
+    std::size_t index = nextOpen(cursor_);
+    if (index >= slots_.size())
+      return Acad::eEndOfFile;
+    if (!flat_ && slots_[index].tag.code == 100)
+      return Acad::eEndOfFile;  // the next subclass section begins
+    valueFailed_ = false;
+    Acad::ErrorStatus es = convert(index, item);
+    if (tolerant_ && valueFailed_) {
+      // Kept as read: a value that does not convert is handed to no class.
+      for (std::size_t k = lastBegin_; k < lastEnd_; ++k)
+        slots_[k].consumed = false;
+      cursor_ = lastEnd_;
+      hasLast_ = false;
+      continue;
+    }
+    return es;
+  }
 }
 
 void DxfInFiler::pushBackItem() {

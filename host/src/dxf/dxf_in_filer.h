@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "db_filer.h"
@@ -23,7 +24,22 @@ struct ReadContext {
   std::string fileName;
   std::vector<Failure>* warnings = nullptr;
   bool warnedDecimalComma = false;
+  bool warnedMissingY = false;
+  // Adds a warning. A drawing damaged throughout would give one for every
+  // entity: past kMostAlike warnings of one kind (the message up to its
+  // first ':' or '"'), the others are only counted, and `finishWarnings`
+  // says how many there were.
   void warn(long line, std::string message);
+  void finishWarnings();
+  static constexpr int kMostAlike = 20;
+
+private:
+  struct Alike {
+    int count = 0;
+    long firstUnsaid = 0;
+  };
+  std::vector<std::pair<std::string, Alike>> alike_;  // in the order the kinds came
+  std::unordered_map<std::string, std::size_t> alikeIndex_;
 };
 
 class DxfInFiler : public AcDbDxfFiler {
@@ -32,8 +48,10 @@ public:
 
   // Starts on the groups of one object (without its 0 group and its XDATA).
   // `isEntity` lets entity groups written before the AcDbEntity marker be
-  // read as entity groups.
-  void start(const RawTag* tags, std::size_t count, bool isEntity);
+  // read as entity groups. `tolerant` (an object kept as read after its
+  // class failed on it) hands out only the values that convert; the others
+  // stay with the object as they were read.
+  void start(const RawTag* tags, std::size_t count, bool isEntity, bool tolerant = false);
   // The groups no class took, by the section they stood in.
   std::vector<KeptSection> keptSections() const;
   // The first error set while reading (line and message), if any.
@@ -83,10 +101,14 @@ private:
   std::size_t nextOpen(std::size_t from) const;
   Acad::ErrorStatus convert(std::size_t index, resbuf* item);
   bool parseReal(const RawTag& tag, double& value);
+  void warnMissingY(const RawTag& tag);
+  void badValue(const RawTag& tag, const char* expected);
 
   ReadContext& context_;
   std::vector<Slot> slots_;
   bool flat_ = false;
+  bool tolerant_ = false;
+  bool valueFailed_ = false;  // the item handed out last had a value that does not convert
   std::size_t cursor_ = 0;
   std::size_t lastBegin_ = 0, lastEnd_ = 0;
   bool hasLast_ = false;

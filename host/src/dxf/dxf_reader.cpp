@@ -2,7 +2,9 @@
 #include "dxf/dxf_reader.h"
 
 #include <cstring>
+#include <span>
 #include <strings.h>
+#include <unordered_map>
 
 #include "db/database_core.h"
 #include "db/default_drawing.h"
@@ -11,6 +13,7 @@
 #include "dxf/dxf_in_filer.h"
 #include "dxf/group_codes.h"
 #include "dxf/number_text.h"
+#include "db_blockref.h"
 
 
 namespace zek::dxf {
@@ -41,6 +44,8 @@ public:
   }
 
   Result<std::unique_ptr<AcDbDatabase>> run();
+  // The count of the warnings held back as alike (see ReadContext::warn).
+  void finishWarnings() { context_.finishWarnings(); }
 
 private:
   Failure failure(long line, std::string message) const {
@@ -57,6 +62,11 @@ private:
   AcDbObjectId readObject(AcDbObject* object, AcDbObjectId owner, bool isEntity);
   std::uint64_t handleOfGroup(bool dimstyle) const;
   void configureText();
+  long lineOfCode(int code) const;
+  void checkCounts(std::string_view type);
+  void noteReference(AcDbObjectId id, AcDbObjectId owner);
+  void checkNames();
+  void checkSelfInsertion();
 
   TagSource& source_;
   std::unique_ptr<AcDbDatabase> db_;
@@ -70,6 +80,31 @@ private:
   AcDbObjectId currentBlock_;
   AcDbObjectId pendingComplex_;  // a POLYLINE or INSERT whose sub-entities follow
   bool sawMarkers_ = false;
+  bool warnedCount_ = false;
+  // A record named in the file that may never be defined (a layer's
+  // linetype): checked once the whole file is read.
+  struct NamedRecord {
+    AcDbObjectId record;
+    long line;
+    std::string namedBy;
+  };
+  std::vector<NamedRecord> namedRecords_;
+  struct LaterLinetype {
+    AcDbObjectId layer;
+    std::string name;
+    long line;
+  };
+  std::vector<LaterLinetype> laterLinetypes_;
+  // Block references whose block was not (yet) defined when they were read.
+  std::vector<std::pair<AcDbObjectId, long>> unresolvedReferences_;
+  // References inside block definitions (and model space placing itself):
+  // the edges a block that inserts itself would close.
+  struct PlacedBlock {
+    AcDbObjectId owner;
+    AcDbObjectId reference;
+    long line;
+  };
+  std::vector<PlacedBlock> placedBlocks_;
   bool allR12Types_ = true;
   bool sawEof_ = false;
 };
@@ -91,13 +126,29 @@ void Reader::readHeaderVariables(std::size_t from) {
     }
     std::string name(group_[i].value);
     std::vector<KeptGroup> groups;
+    bool badNumber = false;
     for (++i; i < group_.size() && group_[i].code != 9; ++i) {
       std::string value(group_[i].value);
       // A number with a decimal comma is kept in the format's own form, so
       // that it is not written back the way it came.
       double number = 0.0;
-      if (resbufTypeOfGroupCode(group_[i].code) == RTREAL || resbufTypeOfGroupCode(group_[i].code) == RT3DPOINT) {
-        if (parseDouble(value, number) == NumberParse::DecimalComma) {
+      const short type = resbufTypeOfGroupCode(group_[i].code);
+      long long integer = 0;
+      if ((type == RTSHORT || type == RTLONG || type == RTINT64) && !parseInteger(value, integer)) {
+        badNumber = true;
+        context_.warn(group_[i].line, name + ": expected an integer for group code " +
+                                          std::to_string(group_[i].code) + ", found \"" + value +
+                                          "\"; the variable is left out");
+      }
+      if (type == RTREAL || type == RT3DPOINT) {
+        NumberParse parsed = parseDouble(value, number);
+        if (parsed == NumberParse::Bad) {
+          badNumber = true;
+          context_.warn(group_[i].line, name + ": expected a number for group code " +
+                                            std::to_string(group_[i].code) + ", found \"" + value +
+                                            "\"; the variable is left out");
+        }
+        if (parsed == NumberParse::DecimalComma) {
           if (!context_.warnedDecimalComma) {
             context_.warnedDecimalComma = true;
             context_.warn(group_[i].line, "a number written with a decimal comma (\"" + value +
@@ -108,7 +159,8 @@ void Reader::readHeaderVariables(std::size_t from) {
       }
       groups.push_back({group_[i].code, std::move(value)});
     }
-    core_.header.set(name, std::move(groups));
+    if (!badNumber)
+      core_.header.set(name, std::move(groups));
   }
   if (std::optional<std::string> acadver = core_.header.text("$ACADVER")) {
     context_.version = versionOfAcadver(*acadver);
@@ -136,7 +188,10 @@ void Reader::readHeaderVariables(std::size_t from) {
     std::uint64_t h = 0;
     if (parseHandle(*seed, h) && h > 0) {
       core_.reserveHandle(h - 1);
-      core_.expectHandles(h);
+      // Room for the handles is made ahead only as far as the file could
+      // hold objects (each takes more than 8 bytes): a damaged seed must
+      // not claim memory the file never fills.
+      core_.expectHandles(std::min<std::uint64_t>(h, source_.fileSize() / 8 + 1));
     }
   }
 }
@@ -165,6 +220,14 @@ AcDbObjectId Reader::readObject(AcDbObject* object, AcDbObjectId owner, bool isE
       break;
     }
   std::uint64_t handle = handleOfGroup(AcDbDimStyleTableRecord::cast(object) != nullptr);
+  if (handle >= DatabaseCore::kProvisionalBase) {
+    // The host hands out handles this high to what it adds while reading.
+    char text[kNumberTextMax];
+    context_.warn(group_[0].line, "handle " + std::string(text, formatHandle(handle, text)) + " of " +
+                                      std::string(group_[0].value) +
+                                      " is beyond the handles a drawing may use; it gets a new handle");
+    handle = 0;
+  }
   if (handle != 0) {
     ObjectStub* stub = core_.stubForHandle(handle, false);
     if (stub != nullptr && stub->object != nullptr) {
@@ -195,7 +258,7 @@ AcDbObjectId Reader::readObject(AcDbObject* object, AcDbObjectId owner, bool isE
     else
       object = new KeptObject(std::string(group_[0].value));
     object->setOwnerId(owner);
-    filer_.start(group_.data() + 1, end - 1, isEntity);
+    filer_.start(group_.data() + 1, end - 1, isEntity, true);
     object->dxfInFields(&filer_);
   }
   std::vector<KeptSection> kept = filer_.keptSections();
@@ -297,11 +360,29 @@ void Reader::readTableGroup() {
       currentTable_ = slot;
       return;
     }
-    // "2 NAME" is the table's own name, not a group of the object.
-    RawTag nameTag = group_[1];
-    group_.erase(group_.begin() + 1);
+    // The record count only sizes the table: one that does not read as a
+    // 16-bit count is left out (the records read are what counts).
+    for (std::size_t i = 2; i < group_.size(); ++i) {
+      long long count = 0;
+      if (group_[i].code == 70 &&
+          (!parseInteger(group_[i].value, count) || count < 0 || count > 65535)) {
+        context_.warn(group_[i].line, "table " + std::string(name) + " claims \"" +
+                                          std::string(group_[i].value) +
+                                          "\" records (group code 70), ignored");
+        group_.erase(group_.begin() + static_cast<long>(i));
+        break;
+      }
+    }
+    // "2 NAME" is the table's own name, not a group of the object. A TABLE
+    // without one (a lone "0 TABLE", or another code first) has none to take.
+    std::optional<RawTag> nameTag;
+    if (group_.size() > 1 && group_[1].code == 2) {
+      nameTag = group_[1];
+      group_.erase(group_.begin() + 1);
+    }
     AcDbObjectId id = readObject(table, AcDbObjectId(), false);
-    group_.insert(group_.begin() + 1, nameTag);
+    if (nameTag)
+      group_.insert(group_.begin() + 1, *nameTag);
     if (id.isNull())
       return;
     if (AcDbSymbolTable::cast(id.stub()->object)) {
@@ -337,6 +418,216 @@ void Reader::readTableGroup() {
     }
   }
   table->addRecordId(id, name);
+  if (auto* layer = AcDbLayerTableRecord::cast(read); layer != nullptr) {
+    layer->markOpened(AcDb::kForRead);
+    AcDbObjectId linetype = layer->linetypeObjectId();
+    layer->markClosed();
+    auto* named = peekObject<AcDbSymbolTableRecord>(linetype);
+    if (named != nullptr && named->isImplicit())
+      namedRecords_.push_back({linetype, lineOfCode(6), "layer " + name});
+    if (linetype.isNull())
+      for (const RawTag& tag : group_)
+        if (tag.code == 6) {
+          // No linetype table yet (an R12 file without one, or with it after
+          // the layers): the name is looked up once the file is read.
+          std::string scratch;
+          std::string linetypeName(decoder_.decode(tag.value, scratch));
+          laterLinetypes_.push_back({id, std::move(linetypeName), tag.line});
+          break;
+        }
+  }
+}
+
+bool isModelSpaceName(const std::string& name) {
+  return strcasecmp(name.c_str(), "*Model_Space") == 0;
+}
+
+long Reader::lineOfCode(int code) const {
+  for (const RawTag& tag : group_)
+    if (tag.code == code)
+      return tag.line;
+  return group_[0].line;
+}
+
+// A count filed before the items it counts that disagrees with them: the
+// items read are what the drawing keeps, and the count is written anew.
+void Reader::checkCounts(std::string_view type) {
+  struct Counted {
+    int countCode;
+    int itemCode;
+    const char* items;
+  };
+  static const Counted kPolyline[] = {{90, 10, "vertices"}};
+  static const Counted kSpline[] = {
+      {72, 40, "knots"}, {73, 10, "control points"}, {74, 11, "fit points"}};
+  std::span<const Counted> counted;
+  if (type == "LWPOLYLINE")
+    counted = kPolyline;
+  else if (type == "SPLINE")
+    counted = kSpline;
+  for (const Counted& c : counted) {
+    long long claimed = -1;
+    long line = 0;
+    long long held = 0;
+    for (const RawTag& tag : group_) {
+      if (tag.code == 1001)
+        break;  // XDATA
+      if (tag.code == c.countCode && claimed < 0 && parseInteger(tag.value, claimed))
+        line = tag.line;
+      held += tag.code == c.itemCode;
+    }
+    if (claimed >= 0 && claimed != held && !warnedCount_) {
+      warnedCount_ = true;  // once: a damaged writer gets every count wrong
+      context_.warn(line, std::string(type) + " claims " + std::to_string(claimed) + " " + c.items +
+                              " (group code " + std::to_string(c.countCode) + ") but holds " +
+                              std::to_string(held) + "; read with the " + std::to_string(held) +
+                              "; the file may hold more");
+    }
+  }
+}
+
+// Remembers what a block reference needs checked once the file is read: a
+// block not defined yet, and a place in the graph of blocks placing blocks.
+void Reader::noteReference(AcDbObjectId id, AcDbObjectId owner) {
+  auto* reference = peekObject<AcDbBlockReference>(id);
+  if (reference == nullptr)
+    return;
+  reference->markOpened(AcDb::kForRead);
+  AcDbObjectId block = reference->blockTableRecord();
+  std::string name = reference->blockName();
+  reference->markClosed();
+  if (block.isNull())
+    unresolvedReferences_.emplace_back(id, lineOfCode(2));
+  if (owner != core_.modelSpace || isModelSpaceName(name))
+    placedBlocks_.push_back({owner, id, group_[0].line});
+}
+
+void Reader::checkNames() {
+  for (const LaterLinetype& later : laterLinetypes_) {
+    auto* layer = peekObject<AcDbLayerTableRecord>(later.layer);
+    AcDbObjectId linetype = implicitRecordId(db_.get(), core_.linetypeTable, later.name);
+    if (layer == nullptr || linetype.isNull())
+      continue;
+    layer->markOpened(AcDb::kForWrite);
+    layer->setLinetypeObjectId(linetype);
+    layer->markClosed();
+    if (auto* named = peekObject<AcDbSymbolTableRecord>(linetype); named && named->isImplicit())
+      namedRecords_.push_back({linetype, later.line, "layer " + recordNameOf(later.layer)});
+  }
+  for (const NamedRecord& named : namedRecords_) {
+    std::string name = recordNameOf(named.record);
+    auto* record = peekObject<AcDbSymbolTableRecord>(named.record);
+    auto* table = record ? peekObject<AcDbSymbolTable>(record->ownerId()) : nullptr;
+    AcDbObjectId defined;
+    if (table != nullptr && table->getAt(name.c_str(), defined, true) == Acad::eOk)
+      if (auto* found = peekObject<AcDbSymbolTableRecord>(defined); found && !found->isImplicit())
+        continue;
+    context_.warn(named.line, named.namedBy + " names linetype " + name +
+                                  ", which the drawing does not define; it draws as continuous");
+  }
+  for (const auto& [id, line] : unresolvedReferences_) {
+    auto* reference = peekObject<AcDbBlockReference>(id);
+    if (reference == nullptr)
+      continue;
+    reference->markOpened(AcDb::kForRead);
+    bool resolved = !reference->blockTableRecord().isNull();
+    std::string name = reference->blockName();
+    reference->markClosed();
+    if (!resolved)
+      context_.warn(line, std::string(reference->dxfTypeName()) + " places block " + name +
+                              ", which the drawing does not define; it shows nothing and keeps "
+                              "the name");
+  }
+}
+
+// A block that places itself, directly or through others, would be drawn
+// without end: each such cycle is named once. Every walk through blocks
+// (extents, drawing, copying) stops where a block is met again.
+void Reader::checkSelfInsertion() {
+  if (placedBlocks_.empty())
+    return;
+  enum class Mark { Unseen, OnPath, Done };
+  struct Node {
+    AcDbObjectId block;
+    std::vector<std::pair<AcDbObjectId, long>> placed;  // the blocks it places, and where
+    Mark mark = Mark::Unseen;
+  };
+  std::unordered_map<const void*, Node> nodes;
+  bool modelSpacePlaced = false;
+  auto addEdge = [&](AcDbObjectId owner, AcDbObjectId id, long line) {
+    auto* reference = peekObject<AcDbBlockReference>(id);
+    if (reference == nullptr)
+      return;
+    reference->markOpened(AcDb::kForRead);
+    AcDbObjectId block = reference->blockTableRecord();
+    reference->markClosed();
+    if (block.isNull())
+      return;
+    Node& node = nodes[owner.stub()];
+    node.block = owner;
+    node.placed.emplace_back(block, line);
+    modelSpacePlaced = modelSpacePlaced || block == core_.modelSpace;
+  };
+  for (const PlacedBlock& p : placedBlocks_)
+    addEdge(p.owner, p.reference, p.line);
+  // Model space is in a cycle only when a reference places it: only then
+  // are its own references edges worth following.
+  if (modelSpacePlaced)
+    if (auto* model = peekObject<AcDbBlockTableRecord>(core_.modelSpace))
+      for (AcDbObjectId id : model->entityIds())
+        if (auto* reference = AcDbBlockReference::cast(peekObject<AcDbEntity>(id))) {
+          reference->markOpened(AcDb::kForRead);
+          bool placesModelSpace = isModelSpaceName(reference->blockName());
+          reference->markClosed();
+          if (!placesModelSpace)
+            addEdge(core_.modelSpace, id, 0);  // those placing model space are edges already
+        }
+  // Depth first without recursion (a deep chain of blocks must not exhaust
+  // the stack), from each block in file order.
+  struct Frame {
+    Node* node;
+    std::size_t next;
+  };
+  std::vector<Frame> stack;
+  for (const PlacedBlock& start : placedBlocks_) {
+    auto found = nodes.find(start.owner.stub());
+    if (found == nodes.end() || found->second.mark != Mark::Unseen)
+      continue;
+    found->second.mark = Mark::OnPath;
+    stack.push_back({&found->second, 0});
+    while (!stack.empty()) {
+      Frame& frame = stack.back();
+      if (frame.next >= frame.node->placed.size()) {
+        frame.node->mark = Mark::Done;
+        stack.pop_back();
+        continue;
+      }
+      const auto [target, line] = frame.node->placed[frame.next++];
+      auto next = nodes.find(target.stub());
+      if (next == nodes.end())
+        continue;  // a block that places nothing
+      if (next->second.mark == Mark::OnPath) {
+        // The blocks between, the first three by name.
+        std::string through;
+        std::size_t between = 0;
+        bool inCycle = false;
+        for (const Frame& on : stack) {
+          inCycle = inCycle || on.node == &next->second;
+          if (!inCycle || on.node == &next->second)
+            continue;
+          if (++between <= 3)
+            through += (through.empty() ? " through " : ", ") + recordNameOf(on.node->block);
+        }
+        if (between > 3)
+          through += " and " + std::to_string(between - 3) + " more";
+        context_.warn(line, "block " + recordNameOf(target) + " inserts itself" + through +
+                                "; it is shown once at each place, without the repetition");
+      } else if (next->second.mark == Mark::Unseen) {
+        next->second.mark = Mark::OnPath;
+        stack.push_back({&next->second, 0});
+      }
+    }
+  }
 }
 
 AcDbObject* Reader::newEntityFor(std::string_view type) {
@@ -422,6 +713,10 @@ void Reader::readEntityGroup(AcDbObjectId block) {
     space->addEntityId(id);
   if (ComplexEntity* parts = read->asComplex(); parts && parts->hasSubentities())
     pendingComplex_ = id;
+  if (AcDbBlockReference::cast(read) != nullptr)
+    noteReference(id, owner);
+  else if (!KeptEntity::cast(read))
+    checkCounts(type);
 }
 
 void Reader::readBlocksGroup() {
@@ -572,6 +867,8 @@ Result<std::unique_ptr<AcDbDatabase>> Reader::run() {
     context_.warn(lastLine, "missing EOF at the end of the file, read as if it were there");
   core_.settleProvisionalHandles();
   ensureStandardContent(*db_);
+  checkNames();
+  checkSelfInsertion();
   if (!core_.fileHadVersion)
     core_.fileVersion = allR12Types_ && !sawMarkers_ ? AcDb::kDHL_1009 : AcDb::kDHL_1032;
   return std::move(db_);
@@ -581,7 +878,9 @@ Result<std::unique_ptr<AcDbDatabase>> Reader::run() {
 
 Result<std::unique_ptr<AcDbDatabase>> readDrawing(TagSource& source, const DxfReadOptions& options) {
   Reader reader(source, options);
-  return reader.run();
+  Result<std::unique_ptr<AcDbDatabase>> read = reader.run();
+  reader.finishWarnings();
+  return read;
 }
 
 }  // namespace zek::dxf

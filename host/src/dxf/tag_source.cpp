@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <sys/stat.h>
 
 #include "dxf/group_codes.h"
 #include "dxf/number_text.h"
@@ -105,6 +107,9 @@ Result<std::unique_ptr<TagSource>> TagSource::openFile(const std::string& path,
   if (!file)
     return Failure{path, 0, "cannot open: " + std::string(std::strerror(errno))};
   std::unique_ptr<TagSource> source(new TagSource(path, file, chunkSize));
+  struct stat status {};
+  if (::fstat(fileno(file), &status) == 0 && status.st_size > 0)
+    source->fileSize_ = static_cast<std::size_t>(status.st_size);
   source->start();
   if (source->error_)
     return *source->error_;
@@ -115,6 +120,7 @@ std::unique_ptr<TagSource> TagSource::fromString(std::string text, std::string n
   std::unique_ptr<TagSource> source(new TagSource(std::move(name), nullptr, 0));
   source->buffer_ = std::move(text);
   source->end_ = source->buffer_.size();
+  source->fileSize_ = source->end_;
   source->eof_ = true;
   source->start();
   return source;
@@ -279,6 +285,17 @@ std::uint64_t littleEndian(const unsigned char* bytes, std::size_t count) {
   return value;
 }
 
+// A binary double as text. A NaN or infinity, which the text form cannot
+// hold, reads as "nan" or "inf": the reader then refuses it as it refuses
+// that text in an ASCII file, instead of taking it for 0.
+std::size_t formatBinaryDouble(double value, char* out) {
+  if (std::isfinite(value))
+    return formatDouble(value, out);
+  const std::string_view text = std::isnan(value) ? "nan" : value > 0 ? "inf" : "-inf";
+  std::memcpy(out, text.data(), text.size());
+  return text.size();
+}
+
 }  // namespace
 
 // Scans one group of a binary file from pos_, writing numbers and binary
@@ -363,7 +380,7 @@ TagSource::Scan TagSource::scanBinaryGroup(std::vector<RawTag>& tags) {
       length = 2 * count;
     } else {
       if (kind == ValueKind::Double)
-        length = formatDouble(std::bit_cast<double>(bits), text);
+        length = formatBinaryDouble(std::bit_cast<double>(bits), text);
       else if (kind == ValueKind::Int16)
         length = formatInteger(static_cast<std::int16_t>(bits), text);
       else if (kind == ValueKind::Int32)

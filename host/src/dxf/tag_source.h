@@ -60,6 +60,9 @@ public:
   // the end of the file"), or nothing at a clean end.
   [[nodiscard]] const std::optional<Failure>& error() const { return error_; }
 
+  // The size of the file in bytes (as it was when opened).
+  [[nodiscard]] std::size_t fileSize() const { return fileSize_; }
+
   // Bytes of the file read into groups so far (progress, benchmarks).
   [[nodiscard]] std::size_t bytesConsumed() const { return bufferOffset_ + pos_; }
 
@@ -86,6 +89,7 @@ private:
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   std::size_t bufferOffset_ = 0;     // file offset of buffer_[0]
+  std::size_t fileSize_ = 0;
   long line_ = 1;                    // line of buffer_[pos_] (ASCII)
   bool eof_ = false;                 // nothing left to read into the buffer
   bool done_ = false;                // the end or an error was met

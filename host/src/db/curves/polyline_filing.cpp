@@ -2,9 +2,16 @@
 // identifiers only where used) and the binary filer.
 #include "db_polyline.h"
 
+#include <algorithm>
+
 #include "db/curves/curve_math.h"
 
 using namespace zek::curve;
+
+namespace {
+// The most vertices a filed count reserves room for before they are read.
+constexpr std::size_t kMostReservedVertices = 4096;
+}  // namespace
 
 Acad::ErrorStatus AcDbPolyline::dwgOutFields(AcDbDwgFiler* filer) const {
   Acad::ErrorStatus es = AcDbCurve::dwgOutFields(filer);
@@ -89,8 +96,11 @@ Acad::ErrorStatus AcDbPolyline::dxfInFields(AcDbDxfFiler* filer) {
     const bool inVertex = !vertices_.empty();
     switch (rb.restype) {
       case 90:
+        // The count only sizes the list (up to a bound: a damaged count must
+        // not claim memory the file's vertices never fill).
         if (rb.resval.rlong > 0)
-          vertices_.reserve(static_cast<std::size_t>(rb.resval.rlong));
+          vertices_.reserve(std::min<std::size_t>(static_cast<std::size_t>(rb.resval.rlong),
+                                                  kMostReservedVertices));
         break;
       case 70:
         flags_ = rb.resval.rint;
@@ -150,6 +160,9 @@ Acad::ErrorStatus AcDbPolyline::dxfInFields(AcDbDxfFiler* filer) {
         break;
     }
   }
+  // A count that claimed more than the file held leaves no room behind.
+  if (vertices_.capacity() > 2 * vertices_.size() + 16)
+    vertices_.shrink_to_fit();
   return es == Acad::eEndOfFile ? filer->filerStatus() : es;
 }
 

@@ -16,6 +16,8 @@ using namespace zek::curve;
 
 namespace {
 
+// The most knots or points a filed count reserves room for before they are read.
+constexpr short kMostReserved = 1024;
 constexpr Adesk::Int16 kClosedFlag = 1, kPeriodicFlag = 2, kRationalFlag = 4, kPlanarFlag = 8;
 
 // The plane of the points by Newell's method: true with its unit normal
@@ -311,9 +313,10 @@ Acad::ErrorStatus AcDbSpline::dxfInFields(AcDbDxfFiler* filer) {
       case 70: flags_ = rb.resval.rint; break;
       case 71: degree_ = rb.resval.rint; break;
       // The counts only size the lists; the lists themselves are what is written back.
-      case 72: knots_.reserve(std::max<short>(rb.resval.rint, 0)); break;
-      case 73: controlPoints_.reserve(std::max<short>(rb.resval.rint, 0)); break;
-      case 74: fitPoints_.reserve(std::max<short>(rb.resval.rint, 0)); break;
+      // A damaged count must not claim memory the file's groups never fill.
+      case 72: knots_.reserve(std::clamp<short>(rb.resval.rint, 0, kMostReserved)); break;
+      case 73: controlPoints_.reserve(std::clamp<short>(rb.resval.rint, 0, kMostReserved)); break;
+      case 74: fitPoints_.reserve(std::clamp<short>(rb.resval.rint, 0, kMostReserved)); break;
       case 42: knotTol_ = rb.resval.rreal; optional_ |= kHasKnotTol; break;
       case 43: controlTol_ = rb.resval.rreal; optional_ |= kHasControlTol; break;
       case 44: fitTol_ = rb.resval.rreal; optional_ |= kHasFitTol; break;
@@ -330,6 +333,13 @@ Acad::ErrorStatus AcDbSpline::dxfInFields(AcDbDxfFiler* filer) {
   }
   if (normal_.isZeroLength())
     normal_ = AcGeVector3d::kZAxis;
+  // Counts that claimed more than the file held leave no room behind.
+  for (auto* list : {&knots_, &weights_})
+    if (list->capacity() > 2 * list->size() + 16)
+      list->shrink_to_fit();
+  for (auto* list : {&controlPoints_, &fitPoints_})
+    if (list->capacity() > 2 * list->size() + 16)
+      list->shrink_to_fit();
   invalidate();
   return es == Acad::eEndOfFile ? filer->filerStatus() : es;
 }
