@@ -64,7 +64,28 @@ char* TagSink::putCode(char* at, int code) {
   return at + length + 1;
 }
 
+// A value with a line break in it (a binary file's string, a text set by a
+// module) would end its line early and break the file: the breaks are
+// written in DXF's caret form, "^J" for a line feed and "^M" for a return.
+static std::string caretEscaped(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size() + 8);
+  for (char c : text) {
+    if (c == '\n')
+      escaped += "^J";
+    else if (c == '\r')
+      escaped += "^M";
+    else
+      escaped += c;
+  }
+  return escaped;
+}
+
 void TagSink::writeRaw(int code, std::string_view text) {
+  if (text.find_first_of("\r\n") != std::string_view::npos) {
+    writeRaw(code, caretEscaped(text));
+    return;
+  }
   const std::size_t needed = kCodeLineMax + text.size() + 1;
   if (needed > kBufferSize) {  // a value larger than the buffer goes out on its own
     char* at = room(kCodeLineMax);

@@ -31,7 +31,8 @@ public:
   // The encoder for writeString; without one, text is written as UTF-8.
   void setEncoder(const TextEncoder* encoder) { encoder_ = encoder; }
 
-  // Text is written as one line: a value must hold no line break.
+  // Text is written as one line: a line break in a value is written as "^J"
+  // ("^M" for a carriage return), DXF's caret form.
   void writeString(int code, std::string_view utf8);    // encoded for the file
   void writeRaw(int code, std::string_view text);       // as is
   void writeDouble(int code, double value);             // shortest exact text

@@ -47,6 +47,15 @@ TEST(TagSink, WritesEachKindOfValue) {
   EXPECT_EQ(sink.bytesWritten(), out.size());
 }
 
+TEST(TagSink, WritesLineBreaksInValuesInCaretForm) {
+  std::string out;
+  TagSink sink(out);
+  sink.writeRaw(1, "IB\n");          // a binary file's string
+  sink.writeString(1, "a\r\nb");     // a text set with a line break
+  ASSERT_TRUE(sink.finish());
+  EXPECT_EQ(out, "  1\nIB^J\n  1\na^M^Jb\n");
+}
+
 TEST(TagSink, EncodesStringsButNotRawText) {
   TextEncoder encoder;
   ASSERT_TRUE(encoder.setCodePage("ANSI_1252"));

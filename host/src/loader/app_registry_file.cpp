@@ -99,14 +99,22 @@ std::string registryFilePath() {
 }
 
 std::vector<RegisteredApp> readRegistry(std::vector<std::string>* warnings) {
-  std::vector<RegisteredApp> apps;
   const std::string path = registryFilePath();
-  std::ifstream in(path);
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  return readRegistryText(contents.str(), path, warnings);
+}
+
+std::vector<RegisteredApp> readRegistryText(std::string_view fileText, std::string_view fileName,
+                                            std::vector<std::string>* warnings) {
+  std::vector<RegisteredApp> apps;
+  std::istringstream in{std::string(fileText)};
   std::string line;
   int lineNumber = 0;
   auto warn = [&](const std::string& what) {
     if (warnings)
-      warnings->push_back(path + ":" + std::to_string(lineNumber) + ": " + what);
+      warnings->push_back(std::string(fileName) + ":" + std::to_string(lineNumber) + ": " + what);
   };
   while (std::getline(in, line)) {
     ++lineNumber;
@@ -138,17 +146,7 @@ bool writeRegistry(const std::vector<RegisteredApp>& apps) {
   const fs::path temporary = path.string() + ".tmp";
   {
     std::ofstream out(temporary, std::ios::trunc);
-    out << kHeader;
-    for (const RegisteredApp& app : apps) {
-      out << '[' << app.name << "]\n";
-      out << "module=" << app.modulePath << '\n';
-      out << "description=" << app.description << '\n';
-      out << "loadreasons=" << app.loadReasons << '\n';
-      for (const RegisteredCommand& command : app.commands)
-        out << "command=" << command.globalName << ' ' << command.localName << '\n';
-      if (!app.group.empty())
-        out << "group=" << app.group << '\n';
-    }
+    out << registryText(apps);
     out.flush();
     if (!out) {
       fs::remove(temporary, error);
@@ -161,6 +159,22 @@ bool writeRegistry(const std::vector<RegisteredApp>& apps) {
     return false;
   }
   return true;
+}
+
+std::string registryText(const std::vector<RegisteredApp>& apps) {
+  std::ostringstream out;
+  out << kHeader;
+  for (const RegisteredApp& app : apps) {
+    out << '[' << app.name << "]\n";
+    out << "module=" << app.modulePath << '\n';
+    out << "description=" << app.description << '\n';
+    out << "loadreasons=" << app.loadReasons << '\n';
+    for (const RegisteredCommand& command : app.commands)
+      out << "command=" << command.globalName << ' ' << command.localName << '\n';
+    if (!app.group.empty())
+      out << "group=" << app.group << '\n';
+  }
+  return out.str();
 }
 
 void loadStartupModules() {

@@ -31,8 +31,14 @@ std::string registryFilePath();
 // Reads every entry (an absent file is an empty registry). A damaged line is
 // skipped with a warning in the failure list, never fatal.
 std::vector<RegisteredApp> readRegistry(std::vector<std::string>* warnings = nullptr);
+// The entries of a registry file's text, as readRegistry reads them; the
+// warnings name the file as fileName ("registry:3: expected ...").
+std::vector<RegisteredApp> readRegistryText(std::string_view text, std::string_view fileName,
+                                            std::vector<std::string>* warnings = nullptr);
 // Writes the entries, replacing the file atomically.
 [[nodiscard]] bool writeRegistry(const std::vector<RegisteredApp>& apps);
+// The text writeRegistry puts in the file.
+std::string registryText(const std::vector<RegisteredApp>& apps);
 
 // Loads every module registered with the start-up reason (bit 2), in file
 // order; a module that does not load is reported on the command line and

@@ -101,9 +101,11 @@ std::optional<double> parseRealAnswer(std::string_view text) {
 
 std::optional<long long> parseIntegerAnswer(std::string_view text) {
   text = trimmedAnswer(text);
-  if (!text.empty() && text.front() == '+')
+  const bool plus = !text.empty() && text.front() == '+';
+  if (plus)
     text.remove_prefix(1);
-  if (text.empty() || text.front() == '+')
+  // One sign at most: "++3" and "+-3" are no integers, as they are no reals.
+  if (text.empty() || text.front() == '+' || (plus && text.front() == '-'))
     return std::nullopt;
   long long value = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

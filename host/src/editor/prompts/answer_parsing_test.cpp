@@ -47,6 +47,7 @@ constexpr IntegerCase kIntegerCases[] = {
     {"12.0", false, 0},        // a real is no integer, even a whole one
     {"1e3", false, 0},
     {"++3", false, 0},
+    {"+-3", false, 0},         // one sign at most
     {"", false, 0},
 };
 
