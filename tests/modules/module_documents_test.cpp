@@ -50,8 +50,9 @@ TEST_F(ModuleDocuments, NothingIsLeftAfterTheSecondUnload) {
     ASSERT_EQ(loadModule("zektestcmds", true), RTNORM) << "round " << round;
     EXPECT_EQ(table.groupCommands("ZEKTESTCMDS"),
               (std::vector<std::string>{"ZEKTHELLO", "ZEKTGQS", "ZEKTPICK", "ZEKTMODAL",
-                                        "ZEKTLOADCALL", "ZEKTTHROW", "ZEKTDIALOG",
-                                        "ZEKTNODIALOG", "ZEKTHOLENAME", "ZEKTHOLENAMEBARE"}))
+                                        "ZEKTLOADCALL", "ZEKTTHROW", "ZEKTADDTHROW",
+                                        "ZEKTADDFAIL", "ZEKTDIALOG", "ZEKTNODIALOG",
+                                        "ZEKTHOLENAME", "ZEKTHOLENAMEBARE"}))
         << "round " << round;
     EXPECT_EQ(table.find("ZEKTPICK")->flags, ACRX_CMD_USEPICKSET);
     EXPECT_EQ(table.find("ZEKTQGS")->globalName, "ZEKTGQS");

@@ -11,10 +11,14 @@
 #include "acui_dialog.h"
 #include "aced_lisp.h"
 #include "aced_output.h"
+#include "aced_input.h"
+#include "db_curves.h"
 #include "frame/module_frame.h"
+#include "guards/model_space.h"
 #include "guards/resbuf_list.h"
 #include "guards/selection_set.h"
 #include "guards/sys_var_guard.h"
+#include "layers/ensure_layer.h"
 
 namespace {
 
@@ -63,6 +67,45 @@ void loadAndCall() {
 void throwHalfWay() {
   zek::SysVarGuard noSnap("OSMODE", 0);
   throw std::runtime_error("plate outline missing");
+}
+
+// Draws on a layer of its own (made current), then stops half-way on an
+// exception with model space still open: the guard closes it as the
+// exception passes, and UNDO takes the layer, the lines and CLAYER back.
+void addThenThrow() {
+  AcDbDatabase* db = acdbCurDwg();
+  const AcDbObjectId layer = zek::ensureLayer(*db, "ZEKT-HALF", 3, "CONTINUOUS", AcDb::kLnWtByLayer);
+  if (layer.isNull() || db->setClayer(layer) != Acad::eOk) {
+    acutPrintf("\nThe layer ZEKT-HALF cannot be made current.");
+    return;
+  }
+  zek::ModelSpaceForWrite space(*db);
+  for (double y : {0.0, 10.0}) {
+    auto* line = new AcDbLine(AcGePoint3d(0, y, 0), AcGePoint3d(40, y, 0));
+    line->setDatabaseDefaults(db);
+    if (space.append(line) != Acad::eOk)
+      acutPrintf("\nA line was refused.");
+  }
+  throw std::runtime_error("the second plate is missing");
+}
+
+// Draws a hole, asks for the next one and then fails (its block is missing),
+// answering with an error message and the first hole kept.
+void addThenFail() {
+  AcDbDatabase* db = acdbCurDwg();
+  {
+    zek::ModelSpaceForWrite space(*db);
+    auto* hole = new AcDbCircle(AcGePoint3d(20, 5, 0), AcGeVector3d::kZAxis, 2.5);
+    hole->setDatabaseDefaults(db);
+    if (space.append(hole) != Acad::eOk) {
+      acutPrintf("\nThe hole was refused.");
+      return;
+    }
+  }
+  ads_point next;
+  if (acedGetPoint(nullptr, "\nCentre of the next hole: ", next) != RTNORM)
+    return;
+  acutPrintf("\n; error: no block ZEKT-MISSING, the next hole is not drawn");
 }
 
 constexpr int kDialogId = 100;
@@ -128,6 +171,8 @@ constexpr zek::CommandRow kCommands[] = {
     zek::command<countSelected>("ZEKTMODAL"),
     zek::command<loadAndCall>("ZEKTLOADCALL"),
     zek::command<throwHalfWay>("ZEKTTHROW"),
+    zek::command<addThenThrow>("ZEKTADDTHROW"),
+    zek::command<addThenFail>("ZEKTADDFAIL"),
     zek::command<showCurrentDialog>("ZEKTDIALOG").withModuleResources(),
     zek::command<showCurrentDialog>("ZEKTNODIALOG"),
     zek::command<askHoleName>("ZEKTHOLENAME").withModuleResources(),

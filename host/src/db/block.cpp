@@ -41,6 +41,10 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
   Acad::ErrorStatus es = core->addObject(entity, objectId(), id);
   if (es != Acad::eOk)
     return es;
+  // An entity of paper space says so (group 67), or the drawing read back
+  // would find it in model space.
+  if (objectId() == core->paperSpace)
+    entity->setInPaperSpace(true);
   entities_.push_back(id);
   entity->markOpened(AcDb::kForWrite);
   core->openStubs.insert(id.stub());

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <mutex>
 
+#include "db_block.h"
 #include "db_symtab.h"
 
 namespace zek {
@@ -20,9 +21,13 @@ DatabaseCore::~DatabaseCore() {
 ObjectStub** DatabaseCore::slotFor(std::uint64_t handle, bool grow) {
   if (handle < denseByHandle_.size())
     return &denseByHandle_[handle];
-  // Grow the dense index while the handle is near the ones already held.
+  // Grow the dense index while the handle is near the ones already held,
+  // and only as far as a few slots for each object: a damaged file whose
+  // handles leap by doubling must not make it grow without end.
   constexpr std::uint64_t kSlack = 1u << 16;
-  if (grow && handle < 2 * static_cast<std::uint64_t>(denseByHandle_.size()) + kSlack) {
+  const std::uint64_t reach = std::min(2 * static_cast<std::uint64_t>(denseByHandle_.size()),
+                                       4 * static_cast<std::uint64_t>(stubs_.size()));
+  if (grow && handle < reach + kSlack) {
     std::size_t size = static_cast<std::size_t>(handle) + 1;
     if (size > denseByHandle_.capacity())
       denseByHandle_.reserve(std::max<std::size_t>(size, denseByHandle_.capacity() * 3 / 2 + 1024));
@@ -32,10 +37,32 @@ ObjectStub** DatabaseCore::slotFor(std::uint64_t handle, bool grow) {
   return nullptr;
 }
 
+// A block's BLOCK or ENDBLK made while reading (the standard blocks get
+// their frame before the file's BLOCKS section names its own) that the file's
+// one has replaced: nothing refers to it any more.
+static bool isReplacedBlockFrame(const ObjectStub& stub) {
+  if (!AcDbBlockBegin::cast(stub.object) && !AcDbBlockEnd::cast(stub.object))
+    return false;
+  auto* block = peekObject<AcDbBlockTableRecord>(stub.object->ownerId());
+  if (block == nullptr)
+    return false;
+  const AcDbObjectId frame = AcDbBlockBegin::cast(stub.object) ? block->blockBeginId()
+                                                               : block->blockEndId();
+  return frame.stub() != &stub;
+}
+
 void DatabaseCore::settleProvisionalHandles() {
   provisional_ = false;
   for (ObjectStub* stub : provisionalStubs_) {
     sparseByHandle_.erase(stub->handle);
+    if (isReplacedBlockFrame(*stub)) {
+      // Dropped rather than given a handle: else every read of a drawing
+      // would move its handle seed on by the frames it replaced.
+      delete stub->object;
+      stub->object = nullptr;
+      --objectCount_;
+      continue;
+    }
     std::uint64_t handle = handseed_++;
     stub->handle = handle;
     if (ObjectStub** slot = slotFor(handle, true); slot != nullptr)
@@ -85,6 +112,14 @@ Acad::ErrorStatus DatabaseCore::addObject(AcDbObject* object, AcDbObjectId owner
   bool provisional = false;
   if (handle == 0) {
     provisional = provisional_;
+    if (!provisional) {
+      // After an undo the seed may sit below handles still in use (objects
+      // added outside any step): those are passed over.
+      while (ObjectStub* held = stubForHandle(handseed_, false)) {
+        (void)held;
+        ++handseed_;
+      }
+    }
     handle = provisional ? nextProvisional_++ : handseed_;
   }
   ObjectStub* stub = stubForHandle(handle, true);
@@ -99,6 +134,34 @@ Acad::ErrorStatus DatabaseCore::addObject(AcDbObject* object, AcDbObjectId owner
   ++objectCount_;
   id = AcDbObjectId(stub);
   return Acad::eOk;
+}
+
+void DatabaseCore::releaseHandle(ObjectStub* stub) {
+  if (stub == nullptr)
+    return;
+  ObjectStub** slot = slotFor(stub->handle, false);
+  if (slot != nullptr && *slot == stub) {
+    *slot = nullptr;
+    return;
+  }
+  auto found = sparseByHandle_.find(stub->handle);
+  if (found != sparseByHandle_.end() && found->second == stub)
+    sparseByHandle_.erase(found);
+}
+
+void DatabaseCore::reclaimHandle(ObjectStub* stub) {
+  if (stub == nullptr)
+    return;
+  ObjectStub** slot = slotFor(stub->handle, true);
+  if (slot != nullptr) {
+    if (*slot == nullptr || (*slot)->object == nullptr)
+      *slot = stub;
+  } else {
+    auto [found, added] = sparseByHandle_.emplace(stub->handle, stub);
+    if (!added && found->second->object == nullptr)
+      found->second = stub;
+  }
+  reserveHandle(stub->handle);
 }
 
 void DatabaseCore::replaceObject(ObjectStub* stub, AcDbObject* object) {

@@ -56,6 +56,12 @@ public:
   // Puts another object under an existing id (undo, proxies); deletes the old one.
   void replaceObject(ObjectStub* stub, AcDbObject* object);
   std::uint64_t nextHandle() const { return handseed_; }
+  // Undo: the seed as it was before a step (handles in use above it are
+  // skipped when new objects take handles), and the handle index losing or
+  // regaining an object the step added (its stub stays for redo).
+  void setHandseed(std::uint64_t seed) { handseed_ = seed; }
+  void releaseHandle(ObjectStub* stub);
+  void reclaimHandle(ObjectStub* stub);
   void reserveHandle(std::uint64_t handle) {
     if (handle >= handseed_ && handle < kProvisionalBase) handseed_ = handle + 1;
   }
@@ -91,7 +97,7 @@ public:
   // Order of the sections as read ("HEADER", "CLASSES", ...), for writing back.
   std::vector<std::string> sectionOrder;
   HeaderVariables header;
-  UndoRecorder undo;
+  UndoRecorder undo{*this};
 
   // Where the drawing came from.
   AcDb::AcDbDwgVersion fileVersion = AcDb::kDHL_1032;

@@ -17,7 +17,10 @@ public:
   struct Variable {
     std::string name;               // "$ACADVER"
     std::vector<KeptGroup> groups;  // its value groups as filed
+    bool operator==(const Variable&) const = default;
   };
+  // Equal when every variable, its groups and their order are equal.
+  bool operator==(const HeaderVariables& other) const { return variables_ == other.variables_; }
 
   const std::vector<Variable>& variables() const { return variables_; }
   bool has(const std::string& name) const;

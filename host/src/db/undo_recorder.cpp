@@ -21,6 +21,8 @@ struct UndoRecorder::Step {
   std::unordered_set<ObjectStub*> seen;
   std::vector<ObjectStub*> added;    // erased when the step is applied
   std::vector<ObjectStub*> revived;  // brought back when the step is applied
+  std::optional<HeaderVariables> header;  // put back when the step is applied
+  std::uint64_t handseed = 0;             // the seed the step's application leaves
 };
 
 // The object's state filed into a new snapshot (the object is not open).
@@ -33,13 +35,15 @@ static std::unique_ptr<MemoryDwgFiler> fileState(AcDbObject& object, ObjectStub&
   return state;
 }
 
-UndoRecorder::UndoRecorder() = default;
+UndoRecorder::UndoRecorder(DatabaseCore& core) : core_(core) {}
 UndoRecorder::~UndoRecorder() = default;
 
 void UndoRecorder::beginStep() {
   endStep();
   steps_.push_back(std::make_unique<Step>());
   recording_ = true;
+  headerAtStart_ = core_.header;
+  handseedAtStart_ = core_.nextHandle();
 }
 
 void UndoRecorder::endStep() {
@@ -47,7 +51,11 @@ void UndoRecorder::endStep() {
     return;
   recording_ = false;
   Step& last = *steps_.back();
-  if (last.snapshots.empty() && last.added.empty())
+  if (!(core_.header == headerAtStart_))
+    last.header = std::move(headerAtStart_);
+  headerAtStart_.clear();
+  last.handseed = handseedAtStart_;
+  if (last.snapshots.empty() && last.added.empty() && !last.header)
     steps_.pop_back();  // a step that changed nothing is not a step to undo
   else
     redo_.clear();  // a new change: what was undone before cannot be redone
@@ -101,13 +109,26 @@ std::unique_ptr<UndoRecorder::Step> UndoRecorder::apply(Step& step) {
   }
   // Snapshots were taken last to first: put them back in the order of the step.
   std::reverse(inverse->snapshots.begin(), inverse->snapshots.end());
+  // Objects the step added are erased and give back their handles (those
+  // above the seed the step started from), so the next object takes the
+  // handle the undone one had, as the drawing before the step would give it.
+  inverse->handseed = core_.nextHandle();
   for (ObjectStub* stub : step.added) {
+    if (!stub->erased)  // one the step erased again itself stays erased on redo
+      inverse->revived.push_back(stub);
     stub->erased = true;
-    inverse->revived.push_back(stub);
+    if (stub->handle >= step.handseed)
+      core_.releaseHandle(stub);
   }
   for (ObjectStub* stub : step.revived) {
     stub->erased = false;
+    core_.reclaimHandle(stub);
     inverse->added.push_back(stub);
+  }
+  core_.setHandseed(step.handseed);
+  if (step.header) {
+    inverse->header = core_.header;
+    core_.header = std::move(*step.header);
   }
   return inverse;
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "db/database_core.h"
 #include "db/testing/db_test_support.h"
 #include "db_curves.h"
 #include "db_polyline.h"
@@ -233,6 +234,71 @@ TEST(RedoStep, ANewChangeEndsTheRedo) {
   undo.endStep();
   EXPECT_FALSE(undo.redoLastUndo()) << "redoing now would throw the new change away";
   EXPECT_EQ(radiusOf(circle), 7.0);
+}
+
+TEST(UndoStep, GivesBackTheHandleSeedAndTheHandlesOfWhatItAdded) {
+  AcDbDatabase db;
+  UndoRecorder& undo = db.undo();
+  const std::uint64_t seed = db.core().nextHandle();
+  undo.beginStep();
+  const AcDbObjectId first = appendCircle(db, 5.0);
+  undo.endStep();
+  ASSERT_TRUE(undo.undoLastStep());
+  EXPECT_EQ(db.core().nextHandle(), seed) << "$HANDSEED as before the step";
+  undo.beginStep();
+  const AcDbObjectId second = appendCircle(db, 6.0);
+  undo.endStep();
+  EXPECT_EQ(second.handle().value(), first.handle().value())
+      << "the next object takes the handle the undone one had";
+  EXPECT_EQ(db.core().stubForHandle(second.handle().value(), false), second.stub());
+  EXPECT_TRUE(first.isErased());
+}
+
+TEST(UndoStep, PassesOverHandlesTakenOutsideTheStep) {
+  AcDbDatabase db;
+  UndoRecorder& undo = db.undo();
+  undo.beginStep();
+  (void)appendCircle(db, 5.0);
+  undo.endStep();
+  const AcDbObjectId outside = appendCircle(db, 6.0);  // no step records it
+  ASSERT_TRUE(undo.undoLastStep());
+  const AcDbObjectId next = appendCircle(db, 7.0);
+  EXPECT_FALSE(next.isNull()) << "a handle still in use is not handed out again";
+  EXPECT_NE(next.handle().value(), outside.handle().value());
+  EXPECT_EQ(radiusOf(outside), 6.0);
+}
+
+TEST(UndoStep, PutsBackTheHeaderVariablesAndAHeaderChangeIsAStep) {
+  AcDbDatabase db;
+  UndoRecorder& undo = db.undo();
+  db.header().setReal("$DIMSCALE", 40, 1.0);
+  undo.beginStep();
+  db.header().setReal("$DIMSCALE", 40, 2.0);
+  undo.endStep();
+  ASSERT_EQ(undo.stepCount(), 1u) << "a step that only set a variable is a step";
+  ASSERT_TRUE(undo.undoLastStep());
+  EXPECT_EQ(db.header().real("$DIMSCALE"), 1.0);
+  ASSERT_TRUE(undo.redoLastUndo());
+  EXPECT_EQ(db.header().real("$DIMSCALE"), 2.0);
+}
+
+TEST(RedoStep, AnObjectTheStepErasedAgainStaysErased) {
+  AcDbDatabase db;
+  UndoRecorder& undo = db.undo();
+  undo.beginStep();
+  const AcDbObjectId kept = appendCircle(db, 5.0);
+  const AcDbObjectId dropped = appendCircle(db, 6.0);  // a segment taken back with "Undo"
+  {
+    Opened<AcDbCircle> circle(dropped, AcDb::kForWrite);
+    ASSERT_TRUE(circle);
+    ASSERT_EQ(circle->erase(), Acad::eOk);
+  }
+  undo.endStep();
+  ASSERT_TRUE(undo.undoLastStep());
+  EXPECT_TRUE(kept.isErased());
+  ASSERT_TRUE(undo.redoLastUndo());
+  EXPECT_FALSE(kept.isErased());
+  EXPECT_TRUE(dropped.isErased()) << "redo makes the step's end state, not each object it made";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // loop needs no service at link time and a service can be tested alone.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ struct EditorHooks {
   // After every command (and at the end of a run): reports selection sets the
   // command left unfreed and answers how many there were.
   std::function<int(std::string_view commandName)> unfreedSelectionSets;
+  // After every top-level command that left objects open, before the loop
+  // closes them (tests turn it into a failure naming the command).
+  std::function<void(std::string_view commandName, std::size_t count)> objectsLeftOpen;
   // Before every top-level command: the editor services forget per-command
   // state (the pick-first set survives only into commands that use it).
   std::function<void(std::string_view commandName, bool usesPickfirst)> commandStarting;

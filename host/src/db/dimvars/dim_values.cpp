@@ -133,6 +133,9 @@ void ensureAcadRegApp(AcDbDatabase& db) {
     delete record;
     return;
   }
+  // Made inside a command: undo takes the record away again.
+  core.undo.noteWriteOpen(table);
+  core.undo.noteAdded(id);
   table->addRecordId(id, "ACAD");
 }
 

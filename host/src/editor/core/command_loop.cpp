@@ -47,6 +47,8 @@ void closeLeftOpen(AcDbDatabase& db, const std::string& commandName) {
     handles += " " + id.handle().ascii();
   acutPrintf("\n; %s left %zu object%s open, closed now:%s", commandName.c_str(), open.size(),
              open.size() == 1 ? "" : "s", handles.c_str());
+  if (editorHooks().objectsLeftOpen)
+    editorHooks().objectsLeftOpen(commandName, open.size());
   for (const AcDbObjectId& id : open) {
     AcDbObject* object = id.stub() ? id.stub()->object : nullptr;
     while (object != nullptr && object->isOpen()) {
@@ -180,7 +182,17 @@ void runCommandLine(std::string_view line) {
     return;
   }
   const bool endedBefore = inputEndState().ended;
-  if (hooks.sysvarCommand && hooks.sysvarCommand(typed)) {
+  Document* document = currentDocument();
+  if (hooks.sysvarCommand && document != nullptr && commandState().active.empty()) {
+    // A variable set at the command prompt is an undo step of its own, as
+    // SETVAR is (DIMSCALE 2, then UNDO, gives DIMSCALE back); the pick-first
+    // set survives it.
+    bool isVariable = false;
+    runTopLevel(upperCased(typed), kCommandModal | kCommandUsePickSet,
+                [&] { isVariable = hooks.sysvarCommand(typed); }, *document);
+    if (isVariable)
+      return;
+  } else if (hooks.sysvarCommand && hooks.sysvarCommand(typed)) {
     if (!endedBefore && inputEndState().ended && commandState().active.empty()) {
       pendingOutcome().endedInCommand = true;
       pendingOutcome().message = inputEndState().where + ": the input ended while " +

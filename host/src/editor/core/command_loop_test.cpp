@@ -3,6 +3,7 @@
 // command and the input ending inside a command.
 #include "editor/core/command_loop.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "aced_input.h"
@@ -108,12 +109,39 @@ TEST_F(CommandLoopTest, ObjectsLeftOpenAreReportedAndClosed) {
     // never closed
   });
   test::EditorSession session;
+  session.expectLeaks();  // the report itself is under test
   line = appendLine(session.db(), 0);
   session.feed({"zekleaky"});
   runCommandLoop();
   EXPECT_EQ(session.transcript(), "Command: zekleaky\n; ZEKLEAKY left 1 object open, closed now: " +
                                       line.handle().ascii() + "\nCommand:\n");
   EXPECT_TRUE(session.db().openObjects().empty());
+  EXPECT_EQ(session.leakFailures(), 0);
+}
+
+// A session that does not expect leaks fails the test, naming the command.
+void runLeakyCommandInAWatchingSession() {
+  static AcDbObjectId line;
+  const bool added = CommandTable::instance().add("ZEKLEAKTEST", "ZEKLEAKY2", "", kCommandModal, [] {
+    AcDbEntity* entity = nullptr;
+    if (acdbOpenObject(entity, line, AcDb::kForRead) != Acad::eOk)
+      ADD_FAILURE() << "the line does not open";
+  });
+  if (!added)
+    ADD_FAILURE() << "ZEKLEAKY2 is not registered";
+  {
+    test::EditorSession session;
+    session.setLeakContext("leak.scr");
+    line = appendLine(session.db(), 0);
+    session.feed({"zekleaky2"});
+    runCommandLoop();
+  }
+  CommandTable::instance().removeGroup("ZEKLEAKTEST");
+}
+
+TEST_F(CommandLoopTest, ObjectsLeftOpenFailTheTestNamingTheCommand) {
+  EXPECT_NONFATAL_FAILURE(runLeakyCommandInAWatchingSession(),
+                          "leak.scr: the command ZEKLEAKY2 left 1 object(s) open");
 }
 
 TEST_F(CommandLoopTest, TheInputEndingInACommandCancelsItAndIsReported) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/editor_hooks.h"
 #include "editor/input.h"
 #include "editor/transcript.h"
 #include "editor/vars/sysvars.h"
@@ -61,7 +62,36 @@ EditorSession::EditorSession(const std::string& dxf) {
   startTakingInput();
 }
 
+void EditorSession::failLeak(std::string_view commandName, const std::string& what) {
+  if (leaksExpected_)
+    return;
+  ++leakFailures_;
+  const std::string who = commandName.empty() ? std::string("the run")
+                                              : "the command " + std::string(commandName);
+  ADD_FAILURE() << (leakContext_.empty() ? "" : leakContext_ + ": ") << who << " left " << what
+                << "\n" << Transcript::instance().text();
+}
+
+void EditorSession::watchLeaks() {
+  EditorHooks& hooks = editorHooks();
+  wrappedUnfreed_ = hooks.unfreedSelectionSets;
+  wrappedLeftOpen_ = hooks.objectsLeftOpen;
+  hooks.unfreedSelectionSets = [this, inner = wrappedUnfreed_](std::string_view name) {
+    const int count = inner ? inner(name) : 0;
+    if (count > 0)
+      failLeak(name, std::to_string(count) + " selection set(s) unfreed");
+    return count;
+  };
+  hooks.objectsLeftOpen = [this, inner = wrappedLeftOpen_](std::string_view name,
+                                                          std::size_t count) {
+    if (inner)
+      inner(name, count);
+    failLeak(name, std::to_string(count) + " object(s) open");
+  };
+}
+
 void EditorSession::startTakingInput() {
+  watchLeaks();
   static const bool listening =
       (DocumentManager::instance().addOpenListener(carryInputToNewDocument), true);
   (void)listening;
@@ -72,6 +102,8 @@ void EditorSession::startTakingInput() {
 EditorSession::~EditorSession() {
   if (activeSession() == this)
     activeSession() = nullptr;
+  editorHooks().unfreedSelectionSets = wrappedUnfreed_;
+  editorHooks().objectsLeftOpen = wrappedLeftOpen_;
   DocumentManager::instance().closeAll();
   resetSessionSysvars();  // OSMODE, PICKBOX ... start from their defaults in every test
   Transcript::instance().clear();

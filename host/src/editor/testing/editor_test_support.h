@@ -1,7 +1,11 @@
 // A test's editor session: a current document (a new drawing or one read
 // from DXF text), answer lines fed as a script, and the transcript they made.
+// While it lives, a command that returns with an object open or a selection
+// set unfreed fails the test (naming the command), unless the test said it
+// expects leaks (tests of the leak report itself).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,7 +42,19 @@ public:
   std::string transcript() const;
   std::string take();
 
+  // Leaks are reported in the transcript only, not failed (for tests of the
+  // leak report).
+  void expectLeaks() { leaksExpected_ = true; }
+  // Said before the command's name in leak failures ("box.scr with Esc at
+  // answer 3").
+  void setLeakContext(std::string context) { leakContext_ = std::move(context); }
+  // The leaks failed so far.
+  int leakFailures() const { return leakFailures_; }
+
 private:
+  void watchLeaks();
+  void failLeak(std::string_view commandName, const std::string& what);
+
   // A drawing opened while the session runs (NEW, OPEN) takes the session's
   // answers over, as the program's one input goes on in the new drawing.
   static void carryInputToNewDocument(Document& opened);
@@ -47,6 +63,12 @@ private:
   Document* document_ = nullptr;
   Document* inputDocument_ = nullptr;  // where the answers are now
   LineListSource* fed_ = nullptr;  // owned by the document's input
+  bool leaksExpected_ = false;
+  std::string leakContext_;
+  int leakFailures_ = 0;
+  // The hooks the session wrapped, put back when it ends.
+  std::function<int(std::string_view)> wrappedUnfreed_;
+  std::function<void(std::string_view, std::size_t)> wrappedLeftOpen_;
 };
 
 }  // namespace zek::test

@@ -11,7 +11,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+
+class AcDbDatabase;
 
 namespace zek::test {
 
@@ -24,7 +27,21 @@ struct GoldenOptions {
   // that afterwards no object is left open (the loop reports it), that no
   // selection set is reported unfreed, and that OSMODE, ORTHOMODE and CMDECHO
   // are what they were when the cancelled command started.
+  //
+  // After each cut-short run the drawing must also be consistent (its DXF
+  // text reads back and writes again to the same text) and UNDO 1 must give
+  // back the drawing as it was before the cancelled command.
   bool escapeSweep = true;
+  // Also runs each script once more, keeping the drawing's DXF text before
+  // every top-level command that makes an undo step, then undoes the steps
+  // one by one (UNDO 1) back to the start: after each the DXF text must equal
+  // the one kept before that step's command. REDO then must make the first
+  // step again. Undo commands inside the script are checked the same way.
+  // Scripts that switch drawings (NEW, OPEN, CLOSE) are left out of it.
+  bool undoRoundTrip = true;
+  // The scripts leave objects open or selection sets unfreed on purpose (tests
+  // of the leak report): leaks are not failures, and no sweep should run.
+  bool expectLeaks = false;
 };
 
 // Runs every script of the folder; failures are reported to GoogleTest, each
@@ -34,5 +51,13 @@ int runGoldenFolder(const std::string& folder, const GoldenOptions& options = {}
 
 // The transcript (and end report) of one script run on a drawing as above.
 std::string runGoldenScript(const std::string& scriptPath, const GoldenOptions& options = {});
+
+// What the checks above compare, for tests of their own: the drawing's DXF
+// text (or why it does not write), why the drawing is not consistent (its
+// DXF text does not read back or writes again to another text; nothing when
+// it is), and the first lines where two DXF texts part.
+std::string drawingDxfText(AcDbDatabase& db);
+std::optional<std::string> drawingInconsistency(AcDbDatabase& db);
+std::string firstDxfDifference(const std::string& expected, const std::string& actual);
 
 }  // namespace zek::test
