@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all setup setup-peers build demo test sanitize clean
+.PHONY: all setup setup-peers build demo test sanitize fuzz soak clean
 
 all: build
 
@@ -38,5 +38,29 @@ sanitize: setup-peers
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS) -LE interop
 
+# The fuzz targets (fuzz/README.md) with libFuzzer, one after the other,
+# FUZZ_TIME seconds each; fails when one found a crash (kept in
+# fuzz/regressions/<target>/).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME ?= 60
+FUZZ_TARGETS ?= dxf_ascii dxf_binary definition_files input_grammar lisp_reader registry_file
+FUZZ_CXX ?= clang++-14
+
+fuzz:
+	@scripts/setup --fuzz
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEK_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=$(FUZZ_CXX) $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zek_fuzz_targets
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_TIME) $(FUZZ_TARGETS)
+
+# The soak run (not part of `make test`): 10,000 random commands with random
+# answers on the sample plates, every module loaded, each command checked.
+# SOAK_SEED=N repeats a run; failure scripts land in out/soak/.
+SOAK_SEED ?=
+SOAK_COMMANDS ?= 10000
+soak: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target zek-soak
+	$(BUILD)/tools/soak/zek-soak --commands $(SOAK_COMMANDS) --scratch out/soak $(if $(SOAK_SEED),--seed $(SOAK_SEED))
+
 clean:
-	rm -rf $(BUILD) build-asan out
+	rm -rf $(BUILD) build-asan build-fuzz out
