@@ -344,8 +344,10 @@ ChunkResult runChunk(Document& document, const std::string& command,
     result.roundOver = true;
     return result;
   }
+  // The answer source is asked before it is taken off the input, which frees it.
+  const bool stuck = generating != nullptr && generating->stuck();
   input.popTo(depth);
-  if (generating != nullptr && generating->stuck())
+  if (stuck)
     fault("prompts", "still prompting after its answers and " +
                            std::to_string(kEscapesBeforeStuck) + " Esc answers");
   else if (outcome.endedInCommand)
