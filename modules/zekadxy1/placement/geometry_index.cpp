@@ -11,6 +11,10 @@ namespace {
 
 // A sloped segment is entered as pieces no longer than this in x or y.
 constexpr double kPieceLength = 0.5;
+// A segment or arc is cut into at most this many pieces: a line or arc far
+// larger than the plate (a construction line a kilometre long, an arc about a
+// far-off centre) is entered as coarser pieces instead of millions of boxes.
+constexpr double kMostPieces = 4096.0;
 // Boxes that only touch a strip do not occupy it.
 constexpr double kTouch = 1e-7;
 // A box over more cells than this is a big one, not listed in cells.
@@ -167,8 +171,9 @@ void GeometryIndex::addSegment(double x0, double y0, double x1, double y1, int o
   const double shorter = std::min(std::fabs(dx), std::fabs(dy));
   // Along an axis a segment is its own box; a sloped one is cut so that each
   // piece's box stays close to it.
-  const int pieces =
-      shorter <= kPieceLength ? 1 : static_cast<int>(std::ceil(shorter / kPieceLength));
+  const int pieces = shorter <= kPieceLength
+                         ? 1
+                         : static_cast<int>(std::min(kMostPieces, std::ceil(shorter / kPieceLength)));
   for (int i = 0; i < pieces; ++i) {
     const double t0 = static_cast<double>(i) / pieces;
     const double t1 = static_cast<double>(i + 1) / pieces;
@@ -188,7 +193,8 @@ void GeometryIndex::addArc(double cx, double cy, double radius, double start, do
   double step = kTenDegrees;
   if (radius * step > kLongestChord)
     step = kLongestChord / radius;
-  const int steps = std::max(1, static_cast<int>(std::ceil((end - start) / step - 1e-9)));
+  const int steps = std::max(
+      1, static_cast<int>(std::min(kMostPieces, std::ceil((end - start) / step - 1e-9))));
   step = (end - start) / steps;
   const double rise = radius * (1.0 - std::cos(step / 2.0));
   double px = cx + radius * std::cos(start);

@@ -88,6 +88,33 @@ TEST(GeometryIndex, CirclesAndBoxesOccupyWhatTheyCover) {
   EXPECT_NEAR(index.drawnBounds().minX, 6 - rise, 1e-9);
 }
 
+// An arc about a far-off centre or a line kilometres long is entered as a few
+// thousand coarse pieces, still covering where it runs, not as millions of
+// boxes (a run over such a drawing once never returned).
+TEST(GeometryIndex, HugeCurvesAndLinesEnterBoundedPiecesThatStillCoverThem) {
+  struct Case {
+    const char* name;
+    double cx, cy, radius, start, end;
+  };
+  const Case arcs[] = {
+      {"far-off centre", -1e9, 1e9, 1.4142e9, 5.4977, 6.0941},
+      {"whole huge circle", 0.0, 0.0, 1e12, 0.0, 2.0 * std::numbers::pi},
+  };
+  for (const Case& arc : arcs) {
+    GeometryIndex index(2.5);
+    index.addArc(arc.cx, arc.cy, arc.radius, arc.start, arc.end);
+    EXPECT_LE(index.boxCount(), 4096u) << arc.name;
+    const double middle = (arc.start + arc.end) / 2.0;
+    const double x = arc.cx + arc.radius * std::cos(middle);
+    const double y = arc.cy + arc.radius * std::sin(middle);
+    EXPECT_FALSE(index.isFree(x - 1, y - 1, x + 1, y + 1)) << arc.name;
+  }
+  GeometryIndex index(2.5);
+  index.addSegment(-1e10, -1e10, 1e10, 2e10);
+  EXPECT_LE(index.boxCount(), 4096u);
+  EXPECT_FALSE(index.isFree(-1, 4999999999, 1, 5000000001));  // its middle
+}
+
 }  // namespace
 }  // namespace zek::adxy1
 
