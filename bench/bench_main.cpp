@@ -1,8 +1,9 @@
 // zek-bench: reading and writing speed and peak memory of our DXF filing and
 // of peer libraries on generated sheets of plates. Each measurement runs in a
 // child process of its own, so its peak memory is its own.
-//   zek-bench [--entities 100000,1000000] [--dir DIR] [--peers dime,dxflib,ezdxf]
-//             [--repeat N] [--seed S]
+//   zek-bench [--entities 100000,1000000 | --file FILE.dxf]... [--dir DIR]
+//             [--peers dime,dxflib,ezdxf] [--repeat N] [--seed S] [--record FILE]
+//             [--tag TEXT]   (TEXT appended to the recorded operations: "dxf read R12")
 //   zek-bench --mode MODE --file FILE [--out FILE]   one measurement (the child side)
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "bench_modes.h"
+#include "bench_record.h"
 #include "bench_report.h"
 #include "child_process.h"
 #include "plate_generator.h"
@@ -27,15 +29,19 @@ namespace {
 constexpr std::uint64_t kEzdxfLimit = 100000;  // ezdxf is measured on files up to this size
 
 constexpr const char* kUsage =
-    "usage: zek-bench [--entities 100000,1000000] [--dir DIR] [--peers dime,dxflib,ezdxf]\n"
-    "                 [--repeat N] [--seed S]\n";
+    "usage: zek-bench [--entities 100000,1000000 | --file FILE.dxf]... [--dir DIR]\n"
+    "                 [--peers dime,dxflib,ezdxf] [--repeat N] [--seed S] [--record FILE]\n"
+    "                 [--tag TEXT]\n";
 
 struct Options {
   std::vector<std::uint64_t> entities = {100000, 1000000};
   std::string dir = "zek-bench-files";
   std::set<std::string> peers = {"dime", "dxflib", "ezdxf"};
-  int repeat = 1;
+  std::vector<std::string> files;  // drawings given as they are, measured after the generated
+  int repeat = 5;
   std::uint64_t seed = 1;
+  std::string record;  // the suite's record file, appended to; empty: none
+  std::string tag;     // appended to the recorded operations: " (R12)"
 };
 
 std::vector<std::string_view> splitList(std::string_view text) {
@@ -87,8 +93,8 @@ Measurement measureOnce(const ModeInfo& mode, const std::string& self, const std
   Measurement m;
   m.mode = &mode;
   std::vector<std::string> argv =
-      std::string_view(mode.name) == "ezdxf-read"
-          ? ezdxfCommand(file)
+      std::string_view(mode.peer) == "ezdxf"
+          ? ezdxfCommand(mode.name, file, out)
           : std::vector<std::string>{self, "--mode", mode.name, "--file", file, "--out", out};
   ChildRun run = runChild(argv);
   m.ran = run.started;
@@ -103,7 +109,8 @@ Measurement measureOnce(const ModeInfo& mode, const std::string& self, const std
   return m;
 }
 
-// Runs a mode `repeat` times: the fastest run counts, with the highest peak seen.
+// Runs a mode `repeat` times: the median of the runs counts (every run's time
+// kept for the record), with the highest peak seen; a failed run fails the mode.
 Measurement measure(const ModeInfo& mode, const Options& options, const std::string& self,
                     const std::string& file, std::uint64_t entities) {
   Measurement skipped;
@@ -112,7 +119,7 @@ Measurement measure(const ModeInfo& mode, const Options& options, const std::str
     skipped.outcome.note = *why;
     return skipped;
   }
-  if (std::string_view(mode.name) == "ezdxf-read") {
+  if (std::string_view(mode.peer) == "ezdxf") {
     if (entities > kEzdxfLimit) {
       skipped.outcome.note = "skipped: ezdxf runs on files of up to 100,000 entities";
       return skipped;
@@ -123,21 +130,77 @@ Measurement measure(const ModeInfo& mode, const Options& options, const std::str
     }
   }
   std::string out = options.dir + "/out-" + mode.name + ".dxf";
-  Measurement best;
-  for (int i = 0; i < options.repeat; ++i) {
+  Measurement result;
+  // A check gives the same answer every time: once is enough.
+  const int runs = mode.kind == ModeKind::Check ? 1 : options.repeat;
+  for (int i = 0; i < runs; ++i) {
     std::fprintf(stderr, "zek-bench: %s on %s (run %d of %d)\n", mode.name, file.c_str(), i + 1,
-                 options.repeat);
+                 runs);
     Measurement m = measureOnce(mode, self, file, out);
-    long peak = std::max(best.peakKilobytes, m.peakKilobytes);
-    if (i == 0 || (m.outcome.ok && (!best.outcome.ok || m.outcome.seconds < best.outcome.seconds)))
-      best = m;
-    best.peakKilobytes = peak;
+    const long peak = std::max(result.peakKilobytes, m.peakKilobytes);
+    std::vector<double> seconds = std::move(result.runs);
+    if (i == 0 || !m.outcome.ok)
+      result = m;
+    result.peakKilobytes = peak;
+    result.runs = std::move(seconds);
+    if (!m.outcome.ok)
+      break;
+    result.runs.push_back(m.outcome.seconds);
   }
+  if (result.outcome.ok)
+    result.outcome.seconds = medianOf(result.runs);
   std::error_code ignored;
   std::filesystem::remove(out, ignored);
   std::filesystem::path bak(out);
   std::filesystem::remove(bak.replace_extension(".bak"), ignored);
-  return best;
+  return result;
+}
+
+// The figures of one drawing as records of the suite's file: "dxf read" and
+// "dxf write" by each tool (the floor's scan as tool "floor"), the round trip
+// as "dxf round trip" with its verdict in the note.
+void recordMeasurements(const std::string& recordFile, const std::string& tag,
+                        const DrawingUnderTest& d,
+                        const std::vector<Measurement>& rows) {
+  for (const Measurement& m : rows) {
+    if (!m.ran || !m.outcome.ok)
+      continue;
+    BenchRecord record;
+    const std::string_view peer = m.mode->peer;
+    record.tool = peer == "baseline" ? "floor" : std::string(peer);
+    record.operation = m.mode->kind == ModeKind::Read    ? "dxf read"
+                       : m.mode->kind == ModeKind::Write ? "dxf write"
+                                                         : "dxf round trip";
+    record.operation += tag;
+    record.size = d.entities;
+    record.elements = m.mode->kind == ModeKind::Write ? d.entities : m.outcome.entities;
+    record.bytes = m.outcome.bytes;
+    record.peakBytes = static_cast<std::uint64_t>(m.peakKilobytes) * 1024;
+    if (m.mode->kind == ModeKind::Check)
+      record.note = m.outcome.note;
+    else
+      record.seconds = m.runs;
+    if (!appendRecord(recordFile, record))
+      std::fprintf(stderr, "zek-bench: %s: cannot append the record\n", recordFile.c_str());
+  }
+}
+
+// Measures every wanted mode on one drawing, prints its table and records it.
+void measureDrawing(const Options& options, const std::string& self, DrawingUnderTest& d) {
+  std::vector<Measurement> rows;
+  for (const ModeInfo& mode : allModes()) {
+    if (!wanted(mode, options))
+      continue;
+    rows.push_back(measure(mode, options, self, d.path, d.entities));
+    // A given file's entity count is what the floor's scan (the first mode) found in it.
+    const Measurement& m = rows.back();
+    if (d.entities == 0 && std::string_view(mode.peer) == "baseline" && m.outcome.ok)
+      d.entities = m.outcome.entities;
+  }
+  printReport(stdout, d, rows);
+  std::fflush(stdout);
+  if (!options.record.empty())
+    recordMeasurements(options.record, options.tag, d, rows);
 }
 
 int runBenchmarks(const Options& options) {
@@ -160,12 +223,17 @@ int runBenchmarks(const Options& options) {
     }
     d.entities = summary->entities;
     d.bytes = summary->bytes;
-    std::vector<Measurement> rows;
-    for (const ModeInfo& mode : allModes())
-      if (wanted(mode, options))
-        rows.push_back(measure(mode, options, self, d.path, entities));
-    printReport(stdout, d, rows);
-    std::fflush(stdout);
+    measureDrawing(options, self, d);
+  }
+  for (const std::string& file : options.files) {
+    DrawingUnderTest d;
+    d.path = file;
+    d.bytes = fileBytes(file);
+    if (d.bytes == 0) {
+      std::fprintf(stderr, "zek-bench: %s: no such drawing, or it is empty\n", file.c_str());
+      return 1;
+    }
+    measureDrawing(options, self, d);
   }
   return 0;
 }
@@ -176,6 +244,7 @@ int benchMain(int argc, char** argv) {
   if (argc > 1 && std::string_view(argv[1]) == "--mode")
     return runChildMode(argc, argv);
   Options options;
+  bool entitiesGiven = false;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
     if (arg == "-h" || arg == "--help") {
@@ -186,6 +255,7 @@ int benchMain(int argc, char** argv) {
       return usageError("unknown argument or missing value: \"" + std::string(arg) + "\"");
     std::string_view value = argv[++i];
     if (arg == "--entities") {
+      entitiesGiven = true;
       options.entities.clear();
       for (std::string_view item : splitList(value)) {
         std::uint64_t n = 0;
@@ -194,6 +264,12 @@ int benchMain(int argc, char** argv) {
                             std::string(item) + "\"");
         options.entities.push_back(n);
       }
+    } else if (arg == "--file") {
+      options.files.emplace_back(value);
+    } else if (arg == "--record") {
+      options.record = value;
+    } else if (arg == "--tag") {
+      options.tag = " " + std::string(value);
     } else if (arg == "--dir") {
       options.dir = value;
     } else if (arg == "--peers") {
@@ -216,6 +292,9 @@ int benchMain(int argc, char** argv) {
       return usageError("unknown argument \"" + std::string(arg) + "\"");
     }
   }
+  // Drawings given as files are measured alone unless counts are asked for too.
+  if (!options.files.empty() && !entitiesGiven)
+    options.entities.clear();
   return runBenchmarks(options);
 }
 

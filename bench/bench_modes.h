@@ -41,8 +41,15 @@ struct ModeInfo {
 // Finds and reads the result line in a child's output.
 [[nodiscard]] std::optional<ModeOutcome> parseResultLine(std::string_view output);
 
-// The ezdxf child: the peer's own Python reading the file, timed inside Python.
-[[nodiscard]] std::vector<std::string> ezdxfCommand(const std::string& file);
+// The ezdxf child of a mode: the peer's own Python reading the file
+// ("ezdxf-read") or reading it and saving it as `out` ("ezdxf-write"), the
+// read or the save timed inside Python.
+[[nodiscard]] std::vector<std::string> ezdxfCommand(std::string_view mode,
+                                                    const std::string& file,
+                                                    const std::string& out);
+
+// The median of the seconds (the mean of the middle two for an even count); 0 for none.
+[[nodiscard]] double medianOf(std::vector<double> seconds);
 
 // Size of a file in bytes, 0 when it is missing.
 [[nodiscard]] std::uint64_t fileBytes(const std::string& path);

@@ -14,8 +14,9 @@ namespace zek::bench {
 struct Measurement {
   const ModeInfo* mode = nullptr;
   bool ran = false;            // false: not built or skipped, see outcome.note
-  ModeOutcome outcome;
-  long peakKilobytes = 0;      // the child's own peak resident memory
+  ModeOutcome outcome;         // its seconds: the median of the runs
+  long peakKilobytes = 0;      // the child's own peak resident memory, the highest of the runs
+  std::vector<double> runs;    // the seconds of every run
 };
 
 struct DrawingUnderTest {

@@ -16,6 +16,7 @@
 #include "editor/document.h"
 #include "editor/transcript.h"
 #include "loader/module_loader.h"
+#include "bench_record.h"
 #include "size_list.h"
 
 namespace zek::bench {
@@ -34,10 +35,26 @@ bool parseModuleBenchArgs(int argc, char** argv, ModuleBenchSettings& s) {
       s.seed = std::strtoull(value, nullptr, 10);
     else if (option == "--folder")
       s.folder = value;
+    else if (option == "--record")
+      s.record = value;
     else
       return false;
   }
   return !s.holes.empty();
+}
+
+void recordCommandRuns(const ModuleBenchSettings& settings, const char* command,
+                       std::size_t holes, const std::vector<double>& seconds) {
+  if (settings.record.empty())
+    return;
+  BenchRecord record;
+  record.operation = std::string("command ") + command;
+  record.tool = "zek";
+  record.size = holes;
+  record.elements = holes;
+  record.seconds = seconds;
+  if (!appendRecord(settings.record, record))
+    std::fprintf(stderr, "%s: cannot append the record\n", settings.record.c_str());
 }
 
 double secondsSince(Clock::time_point start) {

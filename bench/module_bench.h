@@ -28,8 +28,14 @@ struct ModuleBenchSettings {
   int repeat = 5;
   std::uint64_t seed = 1;
   std::string folder;
+  std::string record;  // the suite's record file (--record FILE); empty: none
 };
 [[nodiscard]] bool parseModuleBenchArgs(int argc, char** argv, ModuleBenchSettings& settings);
+
+// Appends the runs of `command` on a plate of `holes` holes to the suite's
+// record file, as operation "command NAME" (nothing when none is given).
+void recordCommandRuns(const ModuleBenchSettings& settings, const char* command,
+                       std::size_t holes, const std::vector<double>& seconds);
 
 double secondsSince(Clock::time_point start);
 

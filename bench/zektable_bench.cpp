@@ -10,6 +10,7 @@
 // against the codes the generator placed. The goal: 100,000 holes in under
 // 2 s, growing no worse than n log n. A program to run by hand, never a test.
 //   zek-zektable-bench [--holes 1000,10000,100000] [--repeat N] [--seed S] [--folder DIR]
+//                  [--record FILE]
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -137,7 +138,7 @@ int main(int argc, char** argv) {
   if (!parseModuleBenchArgs(argc, argv, settings)) {
     std::fprintf(stderr,
                  "usage: zek-zektable-bench [--holes 1000,10000,100000] [--repeat N] [--seed S] "
-                 "[--folder DIR]\n");
+                 "[--folder DIR] [--record FILE]\n");
     return 2;
   }
   std::filesystem::create_directories(settings.folder);
@@ -185,6 +186,7 @@ int main(int argc, char** argv) {
       if (first.transcript.find(message) != std::string::npos)
         unmatched += std::string(unmatched.empty() ? "" : ", ") + message;
 
+    recordCommandRuns(settings, "ZEKTABLE2", plate.holes.size(), seconds);
     const Timing t = timingOf(seconds);
     const double perHole = 1e6 * t.median / static_cast<double>(plate.holes.size());
     const Growth growth = growthOf(perHole, holes, lastPerHole, lastHoles);

@@ -5,7 +5,7 @@ add_executable(zek-zekxy-bench ${CMAKE_CURRENT_LIST_DIR}/zekxy_bench.cpp
   ${CMAKE_CURRENT_LIST_DIR}/module_bench.cpp)
 target_include_directories(zek-zekxy-bench PRIVATE ${CMAKE_CURRENT_LIST_DIR}
   ${CMAKE_SOURCE_DIR}/host/src)
-target_link_libraries(zek-zekxy-bench PRIVATE zekadxy1_layoutcheck zekplategen zekhost zek_warnings)
+target_link_libraries(zek-zekxy-bench PRIVATE zekadxy1_layoutcheck zekplategen zekhost zekbenchrecord zek_warnings)
 target_compile_definitions(zek-zekxy-bench PRIVATE
   ZEK_BENCH_MODULE_DIR="${ZEK_MODULE_OUTPUT_DIR}")
 # The modules it loads are built with it where they exist.

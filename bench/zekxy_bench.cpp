@@ -7,6 +7,7 @@
 // the first run's result. The goal: 10,000 holes in under 2 s, growing no
 // worse than n log n. A program to run by hand, never a test.
 //   zek-zekxy-bench [--holes 100,1000,10000] [--repeat N] [--seed S] [--folder DIR]
+//                  [--record FILE]
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -96,7 +97,7 @@ int main(int argc, char** argv) {
   if (!parseModuleBenchArgs(argc, argv, settings)) {
     std::fprintf(stderr,
                  "usage: zek-zekxy-bench [--holes 100,1000,10000] [--repeat N] [--seed S] "
-                 "[--folder DIR]\n");
+                 "[--folder DIR] [--record FILE]\n");
     return 2;
   }
   std::filesystem::create_directories(settings.folder);
@@ -138,6 +139,7 @@ int main(int argc, char** argv) {
     const zek::adxy1::OrdinateLayoutReport& report = *first.report;
     const double checkSeconds = first.checkSeconds;
 
+    recordCommandRuns(settings, "ZEKXY", plate.holes.size(), seconds);
     const Timing t = timingOf(seconds);
     const double perHole = 1e6 * t.median / static_cast<double>(plate.holes.size());
     const Growth growth = growthOf(perHole, holes, lastPerHole, lastHoles);

@@ -1,4 +1,5 @@
-// HEADER, CLASSES, TABLES and BLOCKS of generated drawings (R2018, AC1032).
+// HEADER, CLASSES, TABLES and BLOCKS of generated drawings (R2018 AC1032,
+// R2004 AC1018 or R12 AC1009).
 #include "drawing_frame.h"
 
 #include <algorithm>
@@ -12,7 +13,8 @@ namespace {
 // Tables and their records; the OBJECTS handles sit in frame_objects.h.
 constexpr std::uint64_t kVportTable = 0x1, kLtypeTable = 0x2, kLayerTable = 0x3,
                         kStyleTable = 0x4, kViewTable = 0x5, kUcsTable = 0x6,
-                        kAppidTable = 0x7, kDimstyleTable = 0x8, kBlockRecordTable = 0x9;
+                        kAppidTable = 0x7, kDimstyleTable = 0x8,
+                        kBlockRecordTable = frame::kBlockRecordTable;
 constexpr std::uint64_t kActiveVport = 0xA, kFirstLtype = 0xB, kStandardStyle = 0x11,
                         kAcadAppid = 0x12, kStandardDimstyle = 0x13;
 constexpr std::uint64_t kModelBlock = 0x16, kModelEndBlock = 0x17, kPaperBlock = 0x18,
@@ -37,11 +39,21 @@ constexpr LinetypeSpec kLinetypes[] = {
 
 void variable(DxfTextWriter& out, const char* name) { out.text(9, name); }
 
+const char* acadVer(FrameVersion version) {
+  switch (version) {
+    case FrameVersion::R2018: return "AC1032";
+    case FrameVersion::R2004: return "AC1018";
+    case FrameVersion::R12: return "AC1009";
+  }
+  return "AC1032";
+}
+
 void writeHeader(DxfTextWriter& out, const FrameInfo& info) {
   const Extents2d& e = info.extents;
+  bool r12 = info.version == FrameVersion::R12;
   out.text(0, "SECTION");
   out.text(2, "HEADER");
-  variable(out, "$ACADVER"); out.text(1, "AC1032");
+  variable(out, "$ACADVER"); out.text(1, acadVer(info.version));
   variable(out, "$DWGCODEPAGE"); out.text(3, "ANSI_1252");
   variable(out, "$INSBASE"); out.point(10, 0.0, 0.0, 0.0);
   variable(out, "$EXTMIN"); out.point(10, e.minX, e.minY, 0.0);
@@ -61,10 +73,17 @@ void writeHeader(DxfTextWriter& out, const FrameInfo& info) {
   variable(out, "$DIMGAP"); out.real(40, 0.625);
   variable(out, "$DIMTAD"); out.integer(70, 1);
   variable(out, "$DIMZIN"); out.integer(70, 8);
-  variable(out, "$DIMDEC"); out.integer(70, 2);
+  if (!r12) {
+    variable(out, "$DIMDEC"); out.integer(70, 2);
+  }
   variable(out, "$DIMSTYLE"); out.text(2, "Standard");
   variable(out, "$LUNITS"); out.integer(70, 2);
   variable(out, "$LUPREC"); out.integer(70, 4);
+  if (r12) {
+    variable(out, "$HANDLING"); out.integer(70, 0);  // R12 entities carry no handles
+    out.text(0, "ENDSEC");
+    return;
+  }
   variable(out, "$HANDSEED"); out.handle(5, handSeedOf(info));
   variable(out, "$INSUNITS"); out.integer(70, 4);
   variable(out, "$MEASUREMENT"); out.integer(70, 1);
@@ -91,9 +110,14 @@ void writeClasses(DxfTextWriter& out) {
   out.text(0, "ENDSEC");
 }
 
-void beginTable(DxfTextWriter& out, const char* name, std::uint64_t handle, int count) {
+void beginTable(DxfTextWriter& out, const char* name, std::uint64_t handle, int count,
+                bool r12) {
   out.text(0, "TABLE");
   out.text(2, name);
+  if (r12) {
+    out.integer(70, count);
+    return;
+  }
   out.handle(5, handle);
   out.handle(330, 0);
   out.text(100, "AcDbSymbolTable");
@@ -101,8 +125,10 @@ void beginTable(DxfTextWriter& out, const char* name, std::uint64_t handle, int 
 }
 
 void beginRecord(DxfTextWriter& out, const char* type, std::uint64_t handle, std::uint64_t table,
-                 const char* subclass) {
+                 const char* subclass, bool r12) {
   out.text(0, type);
+  if (r12)
+    return;
   out.handle(5, handle);
   out.handle(330, table);
   out.text(100, "AcDbSymbolTableRecord");
@@ -110,9 +136,9 @@ void beginRecord(DxfTextWriter& out, const char* type, std::uint64_t handle, std
 }
 
 // The active viewport looks at the whole sheet of plates.
-void writeVport(DxfTextWriter& out, const Extents2d& e) {
-  beginTable(out, "VPORT", kVportTable, 1);
-  beginRecord(out, "VPORT", kActiveVport, kVportTable, "AcDbViewportTableRecord");
+void writeVport(DxfTextWriter& out, const Extents2d& e, bool r12) {
+  beginTable(out, "VPORT", kVportTable, 1, r12);
+  beginRecord(out, "VPORT", kActiveVport, kVportTable, "AcDbViewportTableRecord", r12);
   out.text(2, "*Active");
   out.integer(70, 0);
   out.point2(10, 0.0, 0.0);
@@ -139,17 +165,19 @@ void writeVport(DxfTextWriter& out, const Extents2d& e) {
   out.integer(76, 0);
   out.integer(77, 0);
   out.integer(78, 0);
-  out.integer(281, 0);
-  out.integer(65, 1);
-  out.real(146, 0.0);
+  if (!r12) {
+    out.integer(281, 0);
+    out.integer(65, 1);
+    out.real(146, 0.0);
+  }
   out.text(0, "ENDTAB");
 }
 
-void writeLtypes(DxfTextWriter& out) {
-  beginTable(out, "LTYPE", kLtypeTable, static_cast<int>(std::size(kLinetypes)));
+void writeLtypes(DxfTextWriter& out, bool r12) {
+  beginTable(out, "LTYPE", kLtypeTable, static_cast<int>(std::size(kLinetypes)), r12);
   std::uint64_t handle = kFirstLtype;
   for (const LinetypeSpec& lt : kLinetypes) {
-    beginRecord(out, "LTYPE", handle++, kLtypeTable, "AcDbLinetypeTableRecord");
+    beginRecord(out, "LTYPE", handle++, kLtypeTable, "AcDbLinetypeTableRecord", r12);
     out.text(2, lt.name);
     out.integer(70, 0);
     out.text(3, lt.description);
@@ -161,34 +189,37 @@ void writeLtypes(DxfTextWriter& out) {
     out.real(40, total);
     for (int i = 0; i < lt.dashCount; ++i) {
       out.real(49, lt.dashes[i]);
-      out.integer(74, 0);
+      if (!r12)
+        out.integer(74, 0);
     }
   }
   out.text(0, "ENDTAB");
 }
 
-void writeLayer(DxfTextWriter& out, std::uint64_t handle, const LayerSpec& layer) {
-  beginRecord(out, "LAYER", handle, kLayerTable, "AcDbLayerTableRecord");
+void writeLayer(DxfTextWriter& out, std::uint64_t handle, const LayerSpec& layer, bool r12) {
+  beginRecord(out, "LAYER", handle, kLayerTable, "AcDbLayerTableRecord", r12);
   out.text(2, layer.name);
   out.integer(70, 0);
   out.integer(62, layer.colour);
   out.text(6, layer.linetype);
+  if (r12)
+    return;
   out.integer(370, -3);
   out.handle(390, frame::kNormalPlotStyle);
 }
 
-void writeLayers(DxfTextWriter& out, std::span<const LayerSpec> layers) {
-  beginTable(out, "LAYER", kLayerTable, static_cast<int>(layers.size() + 1));
-  writeLayer(out, frame::kFirstLayerHandle, {"0", 7, "Continuous"});
+void writeLayers(DxfTextWriter& out, std::span<const LayerSpec> layers, bool r12) {
+  beginTable(out, "LAYER", kLayerTable, static_cast<int>(layers.size() + 1), r12);
+  writeLayer(out, frame::kFirstLayerHandle, {"0", 7, "Continuous"}, r12);
   std::uint64_t handle = frame::kFirstLayerHandle + 1;
   for (const LayerSpec& layer : layers)
-    writeLayer(out, handle++, layer);
+    writeLayer(out, handle++, layer, r12);
   out.text(0, "ENDTAB");
 }
 
-void writeStyleViewUcsAppid(DxfTextWriter& out) {
-  beginTable(out, "STYLE", kStyleTable, 1);
-  beginRecord(out, "STYLE", kStandardStyle, kStyleTable, "AcDbTextStyleTableRecord");
+void writeStyleViewUcsAppid(DxfTextWriter& out, bool r12) {
+  beginTable(out, "STYLE", kStyleTable, 1, r12);
+  beginRecord(out, "STYLE", kStandardStyle, kStyleTable, "AcDbTextStyleTableRecord", r12);
   out.text(2, "Standard");
   out.integer(70, 0);
   out.real(40, 0.0);
@@ -200,13 +231,13 @@ void writeStyleViewUcsAppid(DxfTextWriter& out) {
   out.text(4, "");
   out.text(0, "ENDTAB");
 
-  beginTable(out, "VIEW", kViewTable, 0);
+  beginTable(out, "VIEW", kViewTable, 0, r12);
   out.text(0, "ENDTAB");
-  beginTable(out, "UCS", kUcsTable, 0);
+  beginTable(out, "UCS", kUcsTable, 0, r12);
   out.text(0, "ENDTAB");
 
-  beginTable(out, "APPID", kAppidTable, 1);
-  beginRecord(out, "APPID", kAcadAppid, kAppidTable, "AcDbRegAppTableRecord");
+  beginTable(out, "APPID", kAppidTable, 1, r12);
+  beginRecord(out, "APPID", kAcadAppid, kAppidTable, "AcDbRegAppTableRecord", r12);
   out.text(2, "ACAD");
   out.integer(70, 0);
   out.text(0, "ENDTAB");
@@ -214,15 +245,19 @@ void writeStyleViewUcsAppid(DxfTextWriter& out) {
 
 // The Standard dimension style of an ISO drawing (a DIMSTYLE record carries
 // its handle in group 105).
-void writeDimstyle(DxfTextWriter& out) {
-  beginTable(out, "DIMSTYLE", kDimstyleTable, 1);
-  out.text(100, "AcDbDimStyleTable");
-  out.integer(71, 0);
-  out.text(0, "DIMSTYLE");
-  out.handle(105, kStandardDimstyle);
-  out.handle(330, kDimstyleTable);
-  out.text(100, "AcDbSymbolTableRecord");
-  out.text(100, "AcDbDimStyleTableRecord");
+void writeDimstyle(DxfTextWriter& out, bool r12) {
+  beginTable(out, "DIMSTYLE", kDimstyleTable, 1, r12);
+  if (r12) {
+    out.text(0, "DIMSTYLE");
+  } else {
+    out.text(100, "AcDbDimStyleTable");
+    out.integer(71, 0);
+    out.text(0, "DIMSTYLE");
+    out.handle(105, kStandardDimstyle);
+    out.handle(330, kDimstyleTable);
+    out.text(100, "AcDbSymbolTableRecord");
+    out.text(100, "AcDbDimStyleTableRecord");
+  }
   out.text(2, "Standard");
   out.integer(70, 0);
   out.real(40, 1.0);    // DIMSCALE
@@ -234,24 +269,29 @@ void writeDimstyle(DxfTextWriter& out) {
   out.real(147, 0.625); // DIMGAP
   out.integer(77, 1);   // DIMTAD
   out.integer(78, 8);   // DIMZIN
-  out.integer(271, 2);  // DIMDEC
+  if (!r12)
+    out.integer(271, 2);  // DIMDEC
   out.text(0, "ENDTAB");
 }
 
-void writeBlockRecords(DxfTextWriter& out) {
-  beginTable(out, "BLOCK_RECORD", kBlockRecordTable, 2);
+void writeBlockRecords(DxfTextWriter& out, const FrameInfo& info) {
+  constexpr bool r12 = false;  // R12 has no BLOCK_RECORD table
+  beginTable(out, "BLOCK_RECORD", kBlockRecordTable,
+             static_cast<int>(2 + info.extraBlockRecords), r12);
   const struct { std::uint64_t handle; const char* name; std::uint64_t layout; } records[] = {
       {frame::kModelSpaceRecord, "*Model_Space", frame::kModelLayout},
       {frame::kPaperSpaceRecord, "*Paper_Space", frame::kPaperLayout},
   };
   for (const auto& r : records) {
-    beginRecord(out, "BLOCK_RECORD", r.handle, kBlockRecordTable, "AcDbBlockTableRecord");
+    beginRecord(out, "BLOCK_RECORD", r.handle, kBlockRecordTable, "AcDbBlockTableRecord", r12);
     out.text(2, r.name);
     out.handle(340, r.layout);
     out.integer(70, 0);
     out.integer(280, 1);
     out.integer(281, 0);
   }
+  if (info.writeBlockRecords)
+    info.writeBlockRecords(out);
   out.text(0, "ENDTAB");
 }
 
@@ -283,35 +323,43 @@ std::uint64_t firstEntityHandle(std::span<const LayerSpec> layers) {
 }
 
 std::uint64_t handSeedOf(const FrameInfo& info) {
-  return firstEntityHandle(info.layers) + info.entityCount;
+  return firstEntityHandle(info.layers) + info.entityCount + info.extraHandles;
 }
 
 void writeFrameHead(DxfTextWriter& out, const FrameInfo& info) {
+  bool r12 = info.version == FrameVersion::R12;
   writeHeader(out, info);
-  writeClasses(out);
+  if (!r12)
+    writeClasses(out);
   out.text(0, "SECTION");
   out.text(2, "TABLES");
-  writeVport(out, info.extents);
-  writeLtypes(out);
-  writeLayers(out, info.layers);
-  writeStyleViewUcsAppid(out);
-  writeDimstyle(out);
-  writeBlockRecords(out);
+  writeVport(out, info.extents, r12);
+  writeLtypes(out, r12);
+  writeLayers(out, info.layers, r12);
+  writeStyleViewUcsAppid(out, r12);
+  writeDimstyle(out, r12);
+  if (!r12)
+    writeBlockRecords(out, info);
   out.text(0, "ENDSEC");
 
   out.text(0, "SECTION");
   out.text(2, "BLOCKS");
-  writeEmptyBlock(out, "*Model_Space", frame::kModelSpaceRecord, kModelBlock, kModelEndBlock);
-  writeEmptyBlock(out, "*Paper_Space", frame::kPaperSpaceRecord, kPaperBlock, kPaperEndBlock);
+  if (!r12) {
+    writeEmptyBlock(out, "*Model_Space", frame::kModelSpaceRecord, kModelBlock, kModelEndBlock);
+    writeEmptyBlock(out, "*Paper_Space", frame::kPaperSpaceRecord, kPaperBlock, kPaperEndBlock);
+  }
+  if (info.writeBlocks)
+    info.writeBlocks(out);
   out.text(0, "ENDSEC");
 
   out.text(0, "SECTION");
   out.text(2, "ENTITIES");
 }
 
-void writeFrameTail(DxfTextWriter& out) {
+void writeFrameTail(DxfTextWriter& out, FrameVersion version) {
   out.text(0, "ENDSEC");
-  writeObjects(out);
+  if (version != FrameVersion::R12)
+    writeObjects(out);
   out.text(0, "EOF");
 }
 

@@ -18,8 +18,8 @@ const char* entityTypeName(EntityType type) {
 }
 
 EntityWriter::EntityWriter(DxfTextWriter& out, std::uint64_t firstHandle,
-                           std::uint64_t ownerHandle)
-    : out_(out), nextHandle_(firstHandle), owner_(ownerHandle) {}
+                           std::uint64_t ownerHandle, EntityDialect dialect)
+    : out_(out), nextHandle_(firstHandle), owner_(ownerHandle), dialect_(dialect) {}
 
 void EntityWriter::setPlacement(const Placement& placement) {
   placement_ = placement;
@@ -49,24 +49,43 @@ double EntityWriter::placedAngle(double degrees) const {
   return turned < 0 ? turned + 360.0 : turned;
 }
 
-void EntityWriter::begin(EntityType type, std::string_view layer, EntityStyle style) {
-  out_.text(0, entityTypeName(type));
-  out_.handle(5, nextHandle_++);
-  out_.handle(330, owner_);
-  out_.text(100, "AcDbEntity");
+void EntityWriter::head(std::string_view typeName, std::string_view layer, EntityStyle style) {
+  out_.text(0, typeName);
+  if (dialect_ == EntityDialect::Modern) {
+    out_.handle(5, nextHandle_++);
+    out_.handle(330, owner_);
+    out_.text(100, "AcDbEntity");
+  }
   out_.text(8, layer);
   if (style.linetype)
     out_.text(6, style.linetype);
   if (style.colour != 256)
     out_.integer(62, style.colour);
+}
+
+void EntityWriter::marker(std::string_view subclass) {
+  if (dialect_ == EntityDialect::Modern)
+    out_.text(100, subclass);
+}
+
+void EntityWriter::begin(EntityType type, std::string_view layer, EntityStyle style) {
+  const char* name = type == EntityType::LwPolyline && dialect_ == EntityDialect::R12
+                         ? "POLYLINE"
+                         : entityTypeName(type);
+  head(name, layer, style);
   ++written_;
   ++byType_[static_cast<std::size_t>(type)];
+}
+
+void EntityWriter::beginOther(std::string_view typeName, std::string_view layer) {
+  head(typeName, layer, {});
+  ++written_;
 }
 
 void EntityWriter::line(std::string_view layer, double x1, double y1, double x2, double y2,
                         EntityStyle style) {
   begin(EntityType::Line, layer, style);
-  out_.text(100, "AcDbLine");
+  marker("AcDbLine");
   placedPoint(10, x1, y1);
   placedPoint(11, x2, y2);
 }
@@ -74,7 +93,7 @@ void EntityWriter::line(std::string_view layer, double x1, double y1, double x2,
 void EntityWriter::circle(std::string_view layer, double cx, double cy, double radius,
                           EntityStyle style) {
   begin(EntityType::Circle, layer, style);
-  out_.text(100, "AcDbCircle");
+  marker("AcDbCircle");
   placedPoint(10, cx, cy);
   out_.real(40, radius);
 }
@@ -82,10 +101,10 @@ void EntityWriter::circle(std::string_view layer, double cx, double cy, double r
 void EntityWriter::arc(std::string_view layer, double cx, double cy, double radius,
                        double startDegrees, double endDegrees, EntityStyle style) {
   begin(EntityType::Arc, layer, style);
-  out_.text(100, "AcDbCircle");
+  marker("AcDbCircle");
   placedPoint(10, cx, cy);
   out_.real(40, radius);
-  out_.text(100, "AcDbArc");
+  marker("AcDbArc");
   out_.real(50, placedAngle(startDegrees));
   out_.real(51, placedAngle(endDegrees));
 }
@@ -93,7 +112,11 @@ void EntityWriter::arc(std::string_view layer, double cx, double cy, double radi
 void EntityWriter::polyline(std::string_view layer, std::span<const PolyVertex> vertices,
                             bool closed, EntityStyle style) {
   begin(EntityType::LwPolyline, layer, style);
-  out_.text(100, "AcDbPolyline");
+  if (dialect_ == EntityDialect::R12) {
+    r12Polyline(layer, vertices, closed, style);
+    return;
+  }
+  marker("AcDbPolyline");
   out_.integer(90, static_cast<long long>(vertices.size()));
   out_.integer(70, closed ? 1 : 0);
   out_.real(43, 0.0);
@@ -104,10 +127,26 @@ void EntityWriter::polyline(std::string_view layer, std::span<const PolyVertex> 
   }
 }
 
+// The R12 form of a polyline: the POLYLINE header (begun by the caller),
+// each vertex as a VERTEX and a closing SEQEND, all on the polyline's layer.
+void EntityWriter::r12Polyline(std::string_view layer, std::span<const PolyVertex> vertices,
+                               bool closed, EntityStyle style) {
+  out_.integer(66, 1);
+  out_.point(10, 0.0, 0.0, 0.0);
+  out_.integer(70, closed ? 1 : 0);
+  for (const PolyVertex& v : vertices) {
+    head("VERTEX", layer, style);
+    placedPoint(10, v.x, v.y);
+    if (v.bulge != 0)
+      out_.real(42, v.bulge);
+  }
+  head("SEQEND", layer, style);
+}
+
 void EntityWriter::text(std::string_view layer, double x, double y, double height,
                         std::string_view value, TextAlign align, double rotationDegrees) {
   begin(EntityType::Text, layer, {});
-  out_.text(100, "AcDbText");
+  marker("AcDbText");
   placedPoint(10, x, y);
   out_.real(40, height);
   out_.text(1, value);
@@ -118,7 +157,7 @@ void EntityWriter::text(std::string_view layer, double x, double y, double heigh
     out_.integer(72, 1);
     placedPoint(11, x, y);
   }
-  out_.text(100, "AcDbText");
+  marker("AcDbText");
   if (align == TextAlign::MiddleCentre)
     out_.integer(73, 2);
 }

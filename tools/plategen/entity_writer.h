@@ -41,11 +41,17 @@ struct Placement {
   double degrees = 0;
 };
 
+// The group layout entities are written in: R2000 and later (handle, owner,
+// subclass markers, LWPOLYLINE), or R12 (none of these; a polyline as
+// POLYLINE, VERTEX and SEQEND).
+enum class EntityDialect { Modern, R12 };
+
 class EntityWriter {
 public:
   // Entities get handles from `firstHandle` on and belong to the block record
   // `ownerHandle` (*Model_Space).
-  EntityWriter(DxfTextWriter& out, std::uint64_t firstHandle, std::uint64_t ownerHandle);
+  EntityWriter(DxfTextWriter& out, std::uint64_t firstHandle, std::uint64_t ownerHandle,
+               EntityDialect dialect = EntityDialect::Modern);
 
   // Places the entities written from now on (a plate's own coordinates).
   void setPlacement(const Placement& placement);
@@ -61,6 +67,17 @@ public:
   void text(std::string_view layer, double x, double y, double height, std::string_view value,
             TextAlign align = TextAlign::Left, double rotationDegrees = 0);
 
+  // Starts an entity of a type without a method here (DIMENSION): its name,
+  // then handle, owner and entity marker as the dialect has them, and the
+  // layer. It counts in written() but in no type of writtenOf().
+  void beginOther(std::string_view typeName, std::string_view layer);
+  // A point in the placed coordinates (`code`, `code + 10`, `code + 20`) and
+  // an angle turned with the placement, for entities begun by beginOther.
+  void placedPoint(int code, double x, double y, bool is3d = true);
+  [[nodiscard]] double placedAngle(double degrees) const;
+  [[nodiscard]] DxfTextWriter& stream() { return out_; }
+  [[nodiscard]] EntityDialect dialect() const { return dialect_; }
+
   [[nodiscard]] std::uint64_t written() const { return written_; }
   [[nodiscard]] std::uint64_t writtenOf(EntityType type) const {
     return byType_[static_cast<std::size_t>(type)];
@@ -69,12 +86,15 @@ public:
 
 private:
   void begin(EntityType type, std::string_view layer, EntityStyle style);
-  void placedPoint(int code, double x, double y, bool is3d = true);
-  [[nodiscard]] double placedAngle(double degrees) const;
+  void head(std::string_view typeName, std::string_view layer, EntityStyle style);
+  void marker(std::string_view subclass);
+  void r12Polyline(std::string_view layer, std::span<const PolyVertex> vertices, bool closed,
+                   EntityStyle style);
 
   DxfTextWriter& out_;
   std::uint64_t nextHandle_;
   std::uint64_t owner_;
+  EntityDialect dialect_;
   Placement placement_;
   double cos_ = 1;
   double sin_ = 0;

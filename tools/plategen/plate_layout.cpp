@@ -78,6 +78,10 @@ PlateContent plateContent(std::uint64_t seed, std::uint32_t budget) {
 }
 
 SheetPlan planSheet(std::uint64_t entities, std::uint64_t seed) {
+  return planSheet(entities, seed, nullptr);
+}
+
+SheetPlan planSheet(std::uint64_t entities, std::uint64_t seed, ReserveFn reserve) {
   SheetPlan sheet;
   Rng rng(seed);
   std::uint64_t left = entities;
@@ -89,7 +93,8 @@ SheetPlan planSheet(std::uint64_t entities, std::uint64_t seed) {
     PlatePlan p;
     p.seed = partSeed(seed, sheet.plates.size());
     p.budget = budget;
-    PlateContent c = plateContent(p.seed, budget);
+    p.reserved = reserve ? std::min(reserve(budget), budget) : 0;
+    PlateContent c = contentOf(p);
     p.width = c.width;
     p.height = c.height;
     p.degrees = c.degrees;
@@ -121,9 +126,11 @@ SheetPlan planSheet(std::uint64_t entities, std::uint64_t seed) {
   return sheet;
 }
 
-void writePlate(EntityWriter& out, const PlateLayers& layers, const PlatePlan& plate,
-                std::size_t number) {
-  PlateContent c = plateContent(plate.seed, plate.budget);
+PlateContent contentOf(const PlatePlan& plate) {
+  return plateContent(plate.seed, plate.budget - plate.reserved);
+}
+
+Placement placementOf(const PlatePlan& plate) {
   Placement placement{plate.x, plate.y, plate.degrees};
   if (plate.degrees != 0) {
     // Turned about the plate's centre, which sits at the centre of its box.
@@ -132,7 +139,20 @@ void writePlate(EntityWriter& out, const PlateLayers& layers, const PlatePlan& p
     placement.x = plate.x + plate.boxWidth / 2 - (hw * std::cos(radians) - hh * std::sin(radians));
     placement.y = plate.y + plate.boxHeight / 2 - (hw * std::sin(radians) + hh * std::cos(radians));
   }
-  out.setPlacement(placement);
+  return placement;
+}
+
+Point2 featureCentre(const PlateContent& c, std::size_t i) {
+  int cell = c.cellOf[i];
+  const Feature& f = c.features[i];
+  return {kMargin + (cell % c.columns + 0.5) * kCellSize + f.dx / 1000.0,
+          kMargin + (cell / c.columns + 0.5) * kCellSize + f.dy / 1000.0};
+}
+
+void writePlate(EntityWriter& out, const PlateLayers& layers, const PlatePlan& plate,
+                std::size_t number) {
+  PlateContent c = contentOf(plate);
+  out.setPlacement(placementOf(plate));
   writeOutline(out, layers.nameFor(LayerRole::Outline), plate, c.cornerRadius,
                c.outlineEntities);
   if (c.titled) {

@@ -41,6 +41,8 @@ struct PlatePlan {
   double degrees = 0;        // turned about its centre by this much
   double boxWidth = 0;       // the box the turned plate takes on the sheet
   double boxHeight = 0;
+  std::uint32_t reserved = 0; // of the budget, for entities drawn over the content
+                              // (ordinate dimensions): the content gets the rest
 };
 
 struct SheetPlan {
@@ -51,6 +53,26 @@ struct SheetPlan {
 // Splits `entities` over plates (40 to 179 entities each) and packs the plates
 // in rows with a 20 mm gap; the same seed gives the same sheet.
 [[nodiscard]] SheetPlan planSheet(std::uint64_t entities, std::uint64_t seed);
+
+// How many of a plate's `budget` entities to keep for additions; the plate's
+// content is then laid out for the rest.
+using ReserveFn = std::uint32_t (*)(std::uint32_t budget);
+
+// planSheet with `reserve(budget)` entities of each plate kept for additions.
+[[nodiscard]] SheetPlan planSheet(std::uint64_t entities, std::uint64_t seed, ReserveFn reserve);
+
+// The content a plate of the sheet writes (its budget less what it reserved).
+[[nodiscard]] PlateContent contentOf(const PlatePlan& plate);
+
+// Where the plate's own coordinates (its lower-left corner at 0,0) land on the sheet.
+[[nodiscard]] Placement placementOf(const PlatePlan& plate);
+
+// The centre of feature `i` of a plate, offset from its cell centre as drawn.
+struct Point2 {
+  double x = 0;
+  double y = 0;
+};
+[[nodiscard]] Point2 featureCentre(const PlateContent& content, std::size_t i);
 
 // Writes plate number `number` (from 1) of a sheet.
 void writePlate(EntityWriter& out, const PlateLayers& layers, const PlatePlan& plate,
