@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all setup setup-peers build demo test sanitize fuzz soak clean
+.PHONY: all setup setup-peers build demo test sanitize fuzz soak bench clean
 
 all: build
 
@@ -62,5 +62,16 @@ soak: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target zek-soak
 	$(BUILD)/tools/soak/zek-soak --commands $(SOAK_COMMANDS) --scratch out/soak $(if $(SOAK_SEED),--seed $(SOAK_SEED))
 
+# The benchmark suite (bench/README.md): a Release build of the bench programs,
+# the peers installed (libdime, dxflib, ezdxf), the generated plates of 10^3 to
+# 10^6 entities measured, one table printed and bench/results/latest.json.
+BENCH_BUILD ?= build-bench
+
+bench:
+	@scripts/setup --peers
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target zek_bench_suite
+	bench/run_suite.sh $(BENCH_BUILD) out/bench
+
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz out
+	rm -rf $(BUILD) build-asan build-fuzz $(BENCH_BUILD) out

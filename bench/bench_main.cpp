@@ -187,14 +187,19 @@ void recordMeasurements(const std::string& recordFile, const std::string& tag,
 
 // Measures every wanted mode on one drawing, prints its table and records it.
 void measureDrawing(const Options& options, const std::string& self, DrawingUnderTest& d) {
+  const bool given = d.entities == 0;
   std::vector<Measurement> rows;
   for (const ModeInfo& mode : allModes()) {
     if (!wanted(mode, options))
       continue;
     rows.push_back(measure(mode, options, self, d.path, d.entities));
-    // A given file's entity count is what the floor's scan (the first mode) found in it.
+    // A given file's entity count is what our reader found in model space;
+    // until it ran, the floor's count (which also counts an R12 polyline's
+    // vertices) stands for it.
     const Measurement& m = rows.back();
-    if (d.entities == 0 && std::string_view(mode.peer) == "baseline" && m.outcome.ok)
+    if (given && m.outcome.ok && mode.kind == ModeKind::Read &&
+        (std::string_view(mode.peer) == "zek" ||
+         (std::string_view(mode.peer) == "baseline" && d.entities == 0)))
       d.entities = m.outcome.entities;
   }
   printReport(stdout, d, rows);

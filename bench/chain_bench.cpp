@@ -6,6 +6,10 @@
 //   zek-chain-bench [--elements 10000,100000,1000000] [--rows N] [--repeat N]
 // (without --rows: plates in three rows, then in a square grid; --rows 0 is
 // the grid alone)
+// On a drawing file: the builder fed with every line, arc and lightweight
+// polyline of model space, as a command feeds it, timed N times (default 5).
+//   zek-chain-bench --drawing FILE.dxf [--repeat N] [--record RECORDFILE]
+#include "drawing_bench.h"
 #include "size_list.h"
 #include <algorithm>
 #include <chrono>
@@ -14,14 +18,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <memory>
 #include <malloc.h>
 #include <string>
 #include <vector>
 
 #include "chains/chain_purge.h"
+#include "chains/chain_selection.h"
 #include "chains/chain_shapes.h"
 #include "chains/end_node_map.h"
 #include "db_core.h"
+#include "db_curves.h"
+#include "db_polyline.h"
 
 namespace {
 
@@ -199,9 +207,76 @@ void runLayout(const std::vector<std::size_t>& counts, std::size_t rows, int rep
   }
 }
 
+// The lines, arcs and lightweight polylines of the drawing, in drawing
+// order, as a selection filtered to them hands them over, and their edges:
+// one a line or arc, one per vertex pair of a polyline (and the closing one).
+std::vector<AcDbObjectId> chainEntitiesOf(const std::vector<AcDbObjectId>& entities, std::uint64_t& edges) {
+  std::vector<AcDbObjectId> taken;
+  edges = 0;
+  for (AcDbObjectId id : entities) {
+    AcDbEntity* entity = nullptr;
+    if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk)
+      continue;  // what does not open is not selected either
+    std::uint64_t entityEdges = 0;
+    if (AcDbLine::cast(entity) || AcDbArc::cast(entity)) {
+      entityEdges = 1;
+    } else if (auto* polyline = AcDbPolyline::cast(entity)) {
+      const unsigned int vertices = polyline->numVerts();
+      entityEdges = vertices == 0 ? 0 : polyline->isClosed() ? vertices : vertices - 1;
+    }
+    (void)entity->close();  // a read open always closes
+    if (entityEdges == 0)
+      continue;
+    edges += entityEdges;
+    taken.push_back(id);
+  }
+  return taken;
+}
+
+// The drawing mode: each run enters the entities (each opened for read),
+// disables the bridges, walks the chains, purges them and frees the map and
+// the list, as a command's chain building does from its selection.
+int benchDrawing(const zek::bench::DrawingBenchSettings& settings, zek::bench::BenchDrawing& drawing) {
+  std::uint64_t edges = 0;
+  const std::vector<AcDbObjectId> taken = chainEntitiesOf(drawing.entities, edges);
+  if (taken.empty()) {
+    std::fprintf(stderr, "zek-chain-bench: %s: model space has no line, arc or lightweight polyline\n",
+                 drawing.path.c_str());
+    return 1;
+  }
+  std::size_t chains = 0;
+  int failed = 0;
+  const zek::ChainInputs inputs;  // lines and arcs as segments, polylines as chains
+  auto runs = zek::bench::timeRuns(settings.repeat, [&] {
+    auto nodes = std::make_unique<EndNodeMap>();
+    auto list = std::make_unique<ChainList>();
+    const zek::ChainIntake intake = zek::collectEntities(taken, inputs, *nodes, *list);
+    nodes->disableJunctionBridges();
+    nodes->collectChains(*list);
+    zek::purgeChains(*list);
+    chains = list->size();
+    failed = intake.failed;
+    return intake.segments + intake.chains > 0;
+  });  // the map and the list are freed inside each run
+  if (!runs) {
+    std::fprintf(stderr, "zek-chain-bench: %s: no entity entered the chain builder\n", drawing.path.c_str());
+    return 1;
+  }
+  std::printf("%zu entities taken, %zu chains built", taken.size(), chains);
+  if (failed > 0)
+    std::printf(", %d that did not open or read", failed);
+  std::printf("\n");
+  const bool recorded = zek::bench::reportFigure(
+      settings, {.operation = "chain builder", .size = drawing.entities.size(), .elements = edges,
+                 .elementName = "edges", .seconds = *runs});
+  return recorded ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (zek::bench::wantsDrawingMode(argc, argv))
+    return zek::bench::runDrawingMode(argc, argv, "zek-chain-bench", benchDrawing);
   // Freed memory stays with the process, so every count is timed on memory
   // it has touched before, as in a host that has been running: otherwise the
   // large counts alone would pay the kernel's zeroing of fresh pages on every

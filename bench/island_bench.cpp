@@ -5,6 +5,10 @@
 // before (about 1.2 to 1.25 for n log n); a program to run by hand, never a
 // test.
 //   zek-island-bench [--boxes 10000,100000,1000000] [--repeat N]
+// On a drawing file: the sweep over the boxes of model space's geometry, as
+// the island search collects them, timed N times (default 5).
+//   zek-island-bench --drawing FILE.dxf [--repeat N] [--record RECORDFILE]
+#include "drawing_bench.h"
 #include "size_list.h"
 #include <algorithm>
 #include <chrono>
@@ -14,6 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "db/database_core.h"
+#include "db_curves.h"
+#include "db_polyline.h"
 #include "island_sweep.h"
 
 namespace {
@@ -102,9 +109,58 @@ double timeSweep(const std::vector<zek::Box>& boxes, bool keepMembers, int repea
 }
 
 
+// Whether the island search's shipped filter (zekislands.dat) passes the
+// entity: the plates' geometry, never texts, dimensions, hatches or blocks.
+bool isIslandGeometry(AcDbObjectId id) {
+  AcDbEntity* entity = zek::peekObject<AcDbEntity>(id);
+  return AcDbLine::cast(entity) || AcDbArc::cast(entity) || AcDbCircle::cast(entity) ||
+         AcDbPolyline::cast(entity) || AcDb2dPolyline::cast(entity) || AcDbEllipse::cast(entity) ||
+         AcDbSpline::cast(entity);
+}
+
+// The boxes the island search sweeps: the widened world extents of each
+// entity passing the filter that opens and has finite extents.
+std::vector<zek::Box> islandBoxesOf(const std::vector<AcDbObjectId>& entities) {
+  std::vector<zek::Box> boxes;
+  boxes.reserve(entities.size());
+  for (AcDbObjectId id : entities) {
+    if (!isIslandGeometry(id))
+      continue;
+    if (auto extents = zek::bench::worldExtentsOf(id))
+      boxes.push_back(zek::widenedBox(extents->minPoint().x, extents->minPoint().y, extents->maxPoint().x,
+                                      extents->maxPoint().y));
+  }
+  return boxes;
+}
+
+// The drawing mode: the boxes collected once (untimed), then N sweeps
+// without member lists, as ZEKISLANDS sweeps them.
+int benchDrawing(const zek::bench::DrawingBenchSettings& settings, zek::bench::BenchDrawing& drawing) {
+  const std::vector<zek::Box> boxes = islandBoxesOf(drawing.entities);
+  if (boxes.empty()) {
+    std::fprintf(stderr, "zek-island-bench: %s: model space has no geometry with extents to sweep\n",
+                 drawing.path.c_str());
+    return 1;
+  }
+  std::size_t islands = 0;
+  auto runs = zek::bench::timeRuns(settings.repeat, [&] {
+    islands = zek::sweepIslands(boxes, false).size();
+    return true;
+  });
+  if (!runs)
+    return 1;  // a sweep always answers
+  std::printf("%zu boxes, %zu islands\n", boxes.size(), islands);
+  const bool recorded = zek::bench::reportFigure(
+      settings, {.operation = "island sweep", .size = drawing.entities.size(), .elements = boxes.size(),
+                 .elementName = "boxes", .seconds = *runs});
+  return recorded ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (zek::bench::wantsDrawingMode(argc, argv))
+    return zek::bench::runDrawingMode(argc, argv, "zek-island-bench", benchDrawing);
   std::vector<std::size_t> counts = {10000, 100000, 1000000};
   int repeat = 3;
   for (int i = 1; i + 1 < argc; i += 2) {

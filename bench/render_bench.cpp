@@ -6,6 +6,9 @@
 // program to run by hand, never a test.
 //   zek-render-bench [--entities 10000,100000,1000000] [--repeat N] [--size WxH]
 //                    [--folder DIR] [--svg]
+// On a drawing file: the whole drawing to a 2000 x 1500 PNG in a temporary
+// folder (removed after), timed N times (default 5).
+//   zek-render-bench --drawing FILE.dxf [--repeat N] [--record RECORDFILE]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -14,9 +17,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "db_database.h"
+#include "drawing_bench.h"
 #include "editor/document.h"
 #include "plate_generator.h"
 #include "render.h"
@@ -88,9 +93,56 @@ bool parse(int argc, char** argv, Settings& s) {
   return !s.counts.empty();
 }
 
+// A new folder of its own under the system's temporary folder, or empty.
+std::string makeTemporaryFolder() {
+  std::error_code error;
+  const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+  if (error)
+    return {};
+  std::string pattern = (base / "zek-render-bench-XXXXXX").string();
+  return mkdtemp(pattern.data()) ? pattern : std::string();
+}
+
+// The drawing mode: the whole drawing (its extents and margin) rendered N
+// times to a 2000 x 1500 PNG, the file written each time.
+int benchDrawing(const zek::bench::DrawingBenchSettings& settings, zek::bench::BenchDrawing& drawing) {
+  const std::string folder = makeTemporaryFolder();
+  if (folder.empty()) {
+    std::fprintf(stderr, "zek-render-bench: cannot make a temporary folder for the picture\n");
+    return 1;
+  }
+  const std::uint64_t size = drawing.entities.size();
+  const zek::Document document(std::move(drawing.database), drawing.path);
+  zek::render::RenderOptions options;
+  options.width = 2000;
+  options.height = 1500;
+  const std::string png = folder + "/drawing.png";
+  zek::render::RenderResult result;
+  auto runs = zek::bench::timeRuns(settings.repeat, [&] {
+    result = zek::render::renderDocument(document, png, zek::render::ImageFormat::Png, options);
+    return result.ok;
+  });
+  std::error_code error;
+  const std::uintmax_t bytes = runs ? std::filesystem::file_size(png, error) : 0;
+  std::filesystem::remove_all(folder, error);
+  if (!runs) {
+    std::fprintf(stderr, "zek-render-bench: %s: rendering failed: %s\n", drawing.path.c_str(),
+                 result.error.c_str());
+    return 1;
+  }
+  zek::bench::DrawingFigure figure{.operation = "render png", .size = size,
+                                   .elements = static_cast<std::uint64_t>(result.entitiesDrawn),
+                                   .elementName = "drawn", .bytes = bytes, .seconds = *runs};
+  if (size >= 1000000)
+    figure.goalSeconds = 2.0;
+  return zek::bench::reportFigure(settings, figure) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (zek::bench::wantsDrawingMode(argc, argv))
+    return zek::bench::runDrawingMode(argc, argv, "zek-render-bench", benchDrawing);
   Settings settings;
   if (!parse(argc, argv, settings)) {
     std::fprintf(stderr,

@@ -112,6 +112,11 @@ void writeClasses(DxfTextWriter& out) {
 
 void beginTable(DxfTextWriter& out, const char* name, std::uint64_t handle, int count,
                 bool r12) {
+  // Group 70 is a 16-bit integer and the count only a hint to readers: a
+  // table of more records (the block records of many dimensions) says the
+  // largest count the group holds, as readers that size their table from it
+  // refuse anything beyond.
+  count = std::min(count, 32767);
   out.text(0, "TABLE");
   out.text(2, name);
   if (r12) {
