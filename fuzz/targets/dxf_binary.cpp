@@ -8,20 +8,14 @@
 #include <string_view>
 #include <utility>
 
+#include "dxf/tag_source.h"
 #include "dxf_round_trip.h"
-
-namespace {
-
-// The first 22 bytes of every binary DXF file, its terminating zero included.
-constexpr std::string_view kBinarySentinel("AutoCAD Binary DXF\r\n\x1a\0", 22);
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   std::string file;
-  if (!input.starts_with(kBinarySentinel))
-    file = kBinarySentinel;
+  if (!input.starts_with(zek::dxf::kBinaryDxfSentinel))
+    file = zek::dxf::kBinaryDxfSentinel;
   file += input;
   zek::fuzz::readWriteRead(std::move(file));
   return 0;

@@ -20,7 +20,6 @@
 #include <sstream>
 #include <thread>
 
-#include "aced_vars.h"
 #include "answer_maker.h"
 #include "round_trip.h"
 #include "db/support_path.h"
@@ -180,20 +179,6 @@ std::optional<Script> readScript(const std::string& path, std::string& error) {
 // ---------------------------------------------------------------------------
 // What every command is checked for.
 
-constexpr const char* kGuardedVariables[] = {"OSMODE", "ORTHOMODE", "CMDECHO"};
-
-std::vector<std::string> guardedValues() {
-  std::vector<std::string> values;
-  for (const char* name : kGuardedVariables) {
-    resbuf value{};
-    if (acedGetVar(name, &value) != RTNORM || value.restype != RTSHORT)
-      values.push_back("?");
-    else
-      values.push_back(std::to_string(value.resval.rint));
-  }
-  return values;
-}
-
 // What the command loop's hooks saw during one command.
 struct CommandWatch {
   int unfreed = 0;
@@ -219,7 +204,7 @@ void installHooks() {
   hooks.commandStarting = [](std::string_view name, bool pickfirst) {
     if (saved.commandStarting)
       saved.commandStarting(name, pickfirst);
-    commandWatch().before = guardedValues();
+    commandWatch().before = cancelRestoredSysvarValues();
     commandWatch().cancelsBefore = promptState().cancels;
   };
   hooks.commandEnded = [](std::string_view name) {
@@ -230,13 +215,13 @@ void installHooks() {
     // must have put them back.
     if (name == "SETVAR" || promptState().cancels == watch.cancelsBefore)
       return;
-    const std::vector<std::string> after = guardedValues();
+    const std::vector<std::string> after = cancelRestoredSysvarValues();
     if (after == watch.before)
       return;
     std::string change;
     for (std::size_t i = 0; i < after.size(); ++i)
       if (after[i] != watch.before[i])
-        change += std::string(" ") + kGuardedVariables[i] + " " + watch.before[i] + " to " +
+        change += " " + std::string(kCancelRestoredSysvars[i]) + " " + watch.before[i] + " to " +
                   after[i];
     watch.problems.push_back(std::string(name) + " was cancelled and left" + change);
   };

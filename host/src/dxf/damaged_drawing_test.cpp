@@ -30,6 +30,7 @@
 #include "db_polyline.h"
 #include "db_text.h"
 #include "dxf/group_codes.h"
+#include "dxf/tag_source.h"
 #include "zek/dxf_io.h"
 
 // Live heap bytes and their peak, for the memory bound of a read. Sizes come
@@ -230,6 +231,14 @@ std::string cutAt(const std::string& text, std::string_view record, std::string_
   return text.substr(0, at + keep);
 }
 
+// The 1-based line that holds the byte at `at`.
+long lineAt(const std::string& text, std::size_t at) {
+  long number = 1;
+  for (std::size_t i = 0; i < at && i < text.size(); ++i)
+    number += text[i] == '\n';
+  return number;
+}
+
 // The 1-based line of the first line equal to `line` after the record that
 // starts with `record` (its first line when `line` is empty).
 long lineOf(const std::string& text, std::string_view record, std::string_view line = "") {
@@ -237,16 +246,13 @@ long lineOf(const std::string& text, std::string_view record, std::string_view l
   EXPECT_NE(at, std::string::npos) << "the drawing holds no \"" << record << "\"";
   if (!line.empty())
     at = text.find("\n" + std::string(line) + "\n", at) + 1;
-  long number = 1;
-  for (std::size_t i = 0; i < at && i < text.size(); ++i)
-    number += text[i] == '\n';
-  return number;
+  return lineAt(text, at);
 }
 
 // ASCII DXF text as binary DXF (two-byte group codes, values by the group
 // code's kind); `offsets` gets the byte offset of each group's value.
 std::string binaryOf(const std::string& text, std::vector<std::size_t>* offsets = nullptr) {
-  std::string out("AutoCAD Binary DXF\r\n\x1a\0", 22);
+  std::string out(dxf::kBinaryDxfSentinel);
   for (const Group& g : parseGroups(text)) {
     out.push_back(static_cast<char>(g.first & 0xFF));
     out.push_back(static_cast<char>((g.first >> 8) & 0xFF));
@@ -294,6 +300,26 @@ struct Damaged {
   std::string text;
   long line = -1;  // the line (byte) the failure or the warning names; -1: not checked
 };
+
+// One value damaged: in the record that starts with `record`, the first
+// `group` (its code line, its value line and the line end, "40\n25.0\n") gets
+// `value` for its value. The damage's line is the new value's line, which an
+// empty value has too.
+Damaged valueReplaced(const std::string& base, std::string_view record, std::string_view group,
+                      std::string_view value) {
+  const std::size_t recordAt = base.find(record);
+  const std::size_t lineEnd =
+      recordAt == std::string::npos ? recordAt : base.find("\n" + std::string(group), recordAt);
+  const std::size_t codeEnd = group.find('\n');
+  if (lineEnd == std::string::npos || codeEnd == std::string::npos || !group.ends_with('\n')) {
+    ADD_FAILURE() << "the record \"" << record << "\" holds no group \"" << group << "\"";
+    return Damaged{base};
+  }
+  const std::size_t valueAt = lineEnd + 1 + codeEnd + 1;
+  std::string text = base;
+  text.replace(valueAt, group.size() - codeEnd - 2, value);
+  return Damaged{text, lineAt(text, valueAt)};
+}
 
 struct DamagedCase {
   const char* kind;
@@ -486,10 +512,7 @@ const std::vector<DamagedCase>& damagedCases() {
          EXPECT_EQ(circle->radius(), 25.0);
        }},
       {"group codes", "text in an integer group",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nLAYER\n5\n11", "62\n1\n", "62\nred\n");
-         return Damaged{t, lineOf(t, "0\nLAYER\n5\n11", "red")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nLAYER\n5\n11", "62\n1\n", "red"); },
        Outcome::Loaded, "LAYER kept as read: expected an integer for group code 62, found \"red\"",
        expectTypes(kAllR2018)},
       {"group codes", "groups the entity does not have",
@@ -510,37 +533,23 @@ const std::vector<DamagedCase>& damagedCases() {
 
       // Values that do not parse.
       {"values", "letters for a real",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nCIRCLE\n5\n31", "40\n25.0", "40\nabc");
-         return Damaged{t, lineOf(t, "0\nCIRCLE\n5\n31", "abc")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nCIRCLE\n5\n31", "40\n25.0\n", "abc"); },
        Outcome::Loaded, "CIRCLE kept as read: expected a number for group code 40, found \"abc\"",
        expectTypes(kAllR2018)},
       {"values", "an integer beyond 64 bits",
        [] {
-         std::string t =
-             replacedIn(baseR2018(), "0\nLWPOLYLINE", "70\n0\n", "70\n99999999999999999999\n");
-         return Damaged{t, lineOf(t, "0\nLWPOLYLINE", "99999999999999999999")};
+         return valueReplaced(baseR2018(), "0\nLWPOLYLINE", "70\n0\n", "99999999999999999999");
        },
        Outcome::Loaded, "expected an integer for group code 70", expectTypes(kAllR2018)},
       {"values", "an integer beyond 16 bits",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nLWPOLYLINE", "70\n0\n", "70\n70000\n");
-         return Damaged{t, lineOf(t, "0\nLWPOLYLINE", "70000")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nLWPOLYLINE", "70\n0\n", "70000"); },
        Outcome::Loaded, "expected an integer from -32768 to 65535 for group code 70, found \"70000\"",
        expectTypes(kAllR2018)},
       {"values", "1e999 for a coordinate",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nLINE\n5\n30", "11\n400.0", "11\n1e999");
-         return Damaged{t, lineOf(t, "0\nLINE\n5\n30", "1e999")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nLINE\n5\n30", "11\n400.0\n", "1e999"); },
        Outcome::Loaded, "expected a number for group code 11, found \"1e999\"", expectTypes(kAllR2018)},
       {"values", "an empty real",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nTEXT\n5\n32", "40\n5.0", "40\n");
-         return Damaged{t, lineOf(t, "0\nTEXT\n5\n32", "40") + 1};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nTEXT\n5\n32", "40\n5.0\n", ""); },
        Outcome::Loaded, "TEXT kept as read: expected a number for group code 40, found \"\"",
        expectTypes(kAllR2018)},
       {"values", "a header real that is no number",
@@ -555,10 +564,7 @@ const std::vector<DamagedCase>& damagedCases() {
 
       // Huge counts: memory follows the file, not the count.
       {"counts", "a lightweight polyline claiming 2000000000 vertices",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nLWPOLYLINE", "90\n2\n", "90\n2000000000\n");
-         return Damaged{t, lineOf(t, "0\nLWPOLYLINE", "2000000000")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nLWPOLYLINE", "90\n2\n", "2000000000"); },
        Outcome::Loaded, "2000000000 vertices (group code 90) but holds 2",
        [](AcDbDatabase& db) {
          Opened<AcDbPolyline> polyline(firstOf<AcDbPolyline>(db));
@@ -578,8 +584,9 @@ const std::vector<DamagedCase>& damagedCases() {
        [](AcDbDatabase& db) { EXPECT_EQ(modelSpaceTypes(db).size(), kAllR2018.size() + 1000); }},
       {"counts", "a spline claiming 32767 knots and control points",
        [] {
-         std::string t = replacedIn(baseR2018(), "0\nSPLINE", "72\n8\n73\n4\n", "72\n32767\n73\n32767\n");
-         return Damaged{t, lineOf(t, "0\nSPLINE", "32767")};
+         Damaged d = valueReplaced(baseR2018(), "0\nSPLINE", "72\n8\n", "32767");
+         d.text = replacedIn(d.text, "0\nSPLINE", "\n73\n4\n", "\n73\n32767\n");
+         return d;
        },
        Outcome::Loaded, "32767 knots (group code 72) but holds 8", expectTypes(kAllR2018)},
       {"counts", "a polygon mesh of 30000 by 30000 vertices with two",
@@ -607,10 +614,7 @@ const std::vector<DamagedCase>& damagedCases() {
                    Types({"LINE", "CIRCLE", "TEXT", "LWPOLYLINE", "INSERT", "LEADER", "SPLINE"}));
        }},
       {"counts", "a table claiming 2000000000 records",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nTABLE\n2\nLAYER", "70\n2\n", "70\n2000000000\n");
-         return Damaged{t, lineOf(t, "0\nTABLE\n2\nLAYER", "2000000000")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nTABLE\n2\nLAYER", "70\n2\n", "2000000000"); },
        Outcome::Loaded, "table LAYER claims \"2000000000\" records (group code 70), ignored",
        [](AcDbDatabase& db) {
          AcDbLayerTable* layers = nullptr;
@@ -682,17 +686,11 @@ const std::vector<DamagedCase>& damagedCases() {
        [] { return Damaged{replacedIn(baseR2018(), "0\nLINE\n5\n30", "330\n1F\n", "330\nABCD\n"), -1}; },
        Outcome::Loaded, nullptr, expectTypes(kAllR2018)},
       {"handles", "a layer's linetype that is not there",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nLAYER\n5\n11", "6\nDASHED\n", "6\nNOSUCH\n");
-         return Damaged{t, lineOf(t, "0\nLAYER\n5\n11", "NOSUCH")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nLAYER\n5\n11", "6\nDASHED\n", "NOSUCH"); },
        Outcome::Loaded, "linetype NOSUCH",
        [](AcDbDatabase& db) { EXPECT_EQ(modelSpaceTypes(db), kAllR2018); }},
       {"handles", "an R12 layer's linetype without a linetype table",
-       [] {
-         std::string t = replacedIn(baseR12(), "0\nLAYER\n2\nPLATE", "6\nCONTINUOUS\n", "6\nCENTER2\n");
-         return Damaged{t, lineOf(t, "0\nLAYER\n2\nPLATE", "CENTER2")};
-       },
+       [] { return valueReplaced(baseR12(), "0\nLAYER\n2\nPLATE", "6\nCONTINUOUS\n", "CENTER2"); },
        Outcome::Loaded, "layer PLATE names linetype CENTER2, which the drawing does not define",
        [](AcDbDatabase& db) {
          std::string written = writeDxf(db);
@@ -722,10 +720,7 @@ const std::vector<DamagedCase>& damagedCases() {
          EXPECT_EQ(linetype->numDashes(), 2) << "the linetype defined after the layer";
        }},
       {"handles", "a reference to a block that is not there",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nINSERT\n5\n34", "2\nBOLT\n", "2\nNOSUCH\n");
-         return Damaged{t, lineOf(t, "0\nINSERT\n5\n34", "NOSUCH")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nINSERT\n5\n34", "2\nBOLT\n", "NOSUCH"); },
        Outcome::Loaded, "block NOSUCH",
        [](AcDbDatabase& db) {
          Opened<AcDbBlockReference> ref(firstOf<AcDbBlockReference>(db));
@@ -794,17 +789,11 @@ const std::vector<DamagedCase>& damagedCases() {
 
       // NaN and infinity.
       {"not finite", "nan in a point",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nLINE\n5\n30", "10\n0.0", "10\nnan");
-         return Damaged{t, lineOf(t, "0\nLINE\n5\n30", "nan")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nLINE\n5\n30", "10\n0.0\n", "nan"); },
        Outcome::Loaded, "LINE kept as read: expected a number for group code 10, found \"nan\"",
        expectTypes(kAllR2018)},
       {"not finite", "nan for the radius of an R12 circle",
-       [] {
-         std::string t = replacedIn(baseR12(), "0\nCIRCLE\n8\n0\n10\n200.0", "40\n25.0", "40\nnan");
-         return Damaged{t, lineOf(t, "0\nCIRCLE\n8\n0\n10\n200.0", "nan")};
-       },
+       [] { return valueReplaced(baseR12(), "0\nCIRCLE\n8\n0\n10\n200.0", "40\n25.0\n", "nan"); },
        Outcome::Loaded, "CIRCLE kept as read: expected a number for group code 40, found \"nan\"",
        [](AcDbDatabase& db) {
          std::string written = writeDxf(db);
@@ -827,22 +816,13 @@ const std::vector<DamagedCase>& damagedCases() {
        Outcome::Loaded, "980 more like \"CIRCLE kept as read\" from here on",
        [](AcDbDatabase& db) { EXPECT_EQ(modelSpaceTypes(db).size(), kAllR2018.size() + 1000); }},
       {"not finite", "inf for a radius",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nCIRCLE\n5\n31", "40\n25.0", "40\ninf");
-         return Damaged{t, lineOf(t, "0\nCIRCLE\n5\n31", "inf")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nCIRCLE\n5\n31", "40\n25.0\n", "inf"); },
        Outcome::Loaded, "found \"inf\"", expectTypes(kAllR2018)},
       {"not finite", "1e400 for a text height",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nTEXT\n5\n32", "40\n5.0", "40\n1e400");
-         return Damaged{t, lineOf(t, "0\nTEXT\n5\n32", "1e400")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nTEXT\n5\n32", "40\n5.0\n", "1e400"); },
        Outcome::Loaded, "found \"1e400\"", expectTypes(kAllR2018)},
       {"not finite", "-inf for a scale factor",
-       [] {
-         std::string t = replacedIn(baseR2018(), "0\nINSERT\n5\n34", "41\n1.0", "41\n-inf");
-         return Damaged{t, lineOf(t, "0\nINSERT\n5\n34", "-inf")};
-       },
+       [] { return valueReplaced(baseR2018(), "0\nINSERT\n5\n34", "41\n1.0\n", "-inf"); },
        Outcome::Loaded, "found \"-inf\"", expectTypes(kAllR2018)},
       {"not finite", "coordinates at the end of the double range",
        [] {

@@ -12,6 +12,7 @@
 #include "db/header_variables.h"
 #include "db/testing/db_test_support.h"
 #include "db_curves.h"
+#include "dxf/tag_source.h"
 
 namespace zek::test {
 namespace {
@@ -31,7 +32,7 @@ std::string binaryCode(int code) {
 std::string binaryString(int code, const std::string& value) {
   return binaryCode(code) + value + std::string(1, '\0');
 }
-const std::string kBinarySentinel("AutoCAD Binary DXF\r\n\x1a\0", 22);
+const std::string kBinarySentinel(dxf::kBinaryDxfSentinel);
 
 // Sentinel (bytes 0-21), 0 SECTION (22-31), 2 ENTITIES (32-42), 0 LINE
 // (43-49), 8 "0" (50-53), then group code 10 (54-55) and three of the eight

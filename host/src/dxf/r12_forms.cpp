@@ -85,6 +85,16 @@ public:
   void text(int code, std::string_view value) {
     if (sink_) sink_->writeString(code, value);
   }
+  // Group 7 as a TEXT files it: left out for the drawing's standard style,
+  // which readers take when it is absent, so the form reads back and saves
+  // as the very same groups.
+  void textStyle(AcDbObjectId style) {
+    if (style.isNull() || style == core_.standardTextStyle)
+      return;
+    const std::string name = recordNameOf(style);
+    if (!name.empty())
+      text(7, name);
+  }
   // Ends the form: the XDATA, when the first part is the only one.
   void finish() { endHead(); }
   std::uint64_t newHandles() const { return newHandles_; }
@@ -293,7 +303,6 @@ const char* writeMText(const AcDbMText& mtext, FormWriter& out) {
   const AcGePoint3d top = mtext.location() + up * (boxHeight * row / 2.0);
   const AcGeMatrix3d toPlane = AcGeMatrix3d::worldToPlane(n);
   const double rotation = mtext.rotation();
-  const std::string style = recordNameOf(mtext.textStyle());
   const bool anyVisible =
       std::any_of(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); });
   for (std::size_t k = 0; k < lines.size(); ++k) {
@@ -307,8 +316,7 @@ const char* writeMText(const AcDbMText& mtext, FormWriter& out) {
     out.text(1, lines[k]);
     if (rotation != 0.0)
       out.real(50, rotation * kDegrees);
-    if (!style.empty())
-      out.text(7, style);
+    out.textStyle(mtext.textStyle());
     if (column != 0) {
       out.integer(72, column);
       out.point(11, toPlane * anchor);

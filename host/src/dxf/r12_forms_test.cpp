@@ -305,7 +305,7 @@ TEST(R12MText, EachLineBecomesATextWhereTheLineLies) {
 
 TEST(R12MText, TextsKeepTheStyleAndTheFirstKeepsHandleAndXdata) {
   auto db = readDrawing({{0, "MTEXT"}, {5, "3C"}, {8, "NOTES"}, {62, "3"}, {10, "0"},
-                         {20, "0"}, {30, "0"}, {40, "2"}, {71, "1"}, {7, "Standard"},
+                         {20, "0"}, {30, "0"}, {40, "2"}, {71, "1"}, {7, "ROMANS"},
                          {1, "A\\PB"}, {1001, "ZEKNOTE"}, {1070, "4"}});
   ASSERT_TRUE(db);
   R12Copy copy = writeR12(*db);
@@ -313,13 +313,37 @@ TEST(R12MText, TextsKeepTheStyleAndTheFirstKeepsHandleAndXdata) {
   ASSERT_EQ(filed.size(), 2u);
   for (std::size_t i = 0; i < filed.size(); ++i) {
     EXPECT_EQ(filed[i].type, "TEXT");
-    EXPECT_EQ(filed[i].values(7), std::vector<std::string>{"Standard"}) << i;
+    EXPECT_EQ(filed[i].values(7), std::vector<std::string>{"ROMANS"}) << i;
     EXPECT_EQ(filed[i].values(8), std::vector<std::string>{"NOTES"}) << i;
     EXPECT_EQ(filed[i].values(62), std::vector<std::string>{"3"}) << i;
   }
   EXPECT_EQ(filed[0].values(5), std::vector<std::string>{"3C"});
   EXPECT_EQ(filed[0].values(1070), std::vector<std::string>{"4"});
   EXPECT_TRUE(filed[1].values(1070).empty()) << "XDATA only once";
+}
+
+// Fault: the TEXTs of an MTEXT in the standard style named it in group 7,
+// which a TEXT read back leaves out, so the R12 copy did not save as itself.
+TEST(R12MText, StandardStyleIsLeftOutAsTextLeavesItOut) {
+  struct StyleCase { const char* name; Groups styleGroups; };
+  const StyleCase cases[] = {
+      {"named Standard", {{7, "Standard"}}},
+      {"no style group", {}},
+  };
+  for (const auto& c : cases) {
+    Groups mtext = {{0, "MTEXT"}, {8, "0"}, {10, "0"}, {20, "0"}, {30, "0"}, {40, "2"}};
+    mtext.insert(mtext.end(), c.styleGroups.begin(), c.styleGroups.end());
+    mtext.emplace_back(1, "A");
+    auto db = readDrawing(mtext);
+    ASSERT_TRUE(db) << c.name;
+    R12Copy copy = writeR12(*db);
+    ASSERT_TRUE(copy.reread) << c.name;
+    const auto filed = filedEntities(copy.text);
+    ASSERT_EQ(filed.size(), 1u) << c.name;
+    EXPECT_TRUE(filed[0].values(7).empty()) << c.name;
+    R12Copy again = writeR12(*copy.reread);
+    EXPECT_EQ(filedEntities(again.text).at(0).groups, filed[0].groups) << c.name;
+  }
 }
 
 // ---- LEADER ---------------------------------------------------------------

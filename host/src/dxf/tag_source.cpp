@@ -17,7 +17,6 @@
 namespace zek::dxf {
 namespace {
 
-constexpr std::string_view kBinarySentinel("AutoCAD Binary DXF\r\n\x1a\0", 22);
 constexpr std::string_view kUtf8Bom("\xEF\xBB\xBF");
 constexpr std::size_t kMinChunkSize = 64;
 constexpr std::size_t kMaxQuoted = 40;
@@ -131,9 +130,9 @@ void TagSource::start() {
   if (file_ && !readMore())
     return;
   const std::string_view head(buffer_.data(), end_);
-  if (head.starts_with(kBinarySentinel)) {
+  if (head.starts_with(kBinaryDxfSentinel)) {
     binary_ = true;
-    pos_ = kBinarySentinel.size();
+    pos_ = kBinaryDxfSentinel.size();
     // R12 files open with a 1-byte code 0 before "SECTION", later ones
     // with a 2-byte code.
     twoByteCodes_ = !head.substr(pos_).starts_with(std::string_view("\0SECTION", 8));

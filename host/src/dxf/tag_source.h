@@ -14,6 +14,9 @@
 
 namespace zek::dxf {
 
+// The binary format's fixed header: the first 22 bytes of every binary DXF file.
+inline constexpr std::string_view kBinaryDxfSentinel("AutoCAD Binary DXF\r\n\x1a\0", 22);
+
 // One tag as the file holds it. `value` is text in the form an ASCII file
 // holds it, whatever the file: binary values are presented as their text
 // (doubles in the shortest form, integers in decimal, binary chunks in

@@ -204,7 +204,7 @@ TEST(TagSource, ChunkSizeDoesNotChangeTheTags) {
 
 // ---- binary DXF ----
 
-const std::string kSentinel("AutoCAD Binary DXF\r\n\x1a\0", 22);
+const std::string kSentinel(kBinaryDxfSentinel);
 
 std::string bytes(std::initializer_list<int> values) {
   std::string out;

@@ -13,13 +13,13 @@
 #include <sstream>
 #include <vector>
 
-#include "aced_vars.h"
 #include "db/undo_recorder.h"
 #include "editor/core/command_loop.h"
 #include "editor/document.h"
 #include "editor/editor_hooks.h"
 #include "editor/prompts/prompt_reader.h"
 #include "editor/testing/editor_test_support.h"
+#include "editor/vars/sysvars.h"
 #include "zek/dxf_io.h"
 
 namespace zek::test {
@@ -112,20 +112,6 @@ std::vector<std::string> answerLines(const std::string& text) {
     lines.push_back(line);
   }
   return lines;
-}
-
-constexpr const char* kGuardedVariables[] = {"OSMODE", "ORTHOMODE", "CMDECHO"};
-
-std::vector<std::string> guardedValues() {
-  std::vector<std::string> values;
-  for (const char* name : kGuardedVariables) {
-    resbuf value{};
-    if (acedGetVar(name, &value) != RTNORM || value.restype != RTSHORT)
-      values.push_back("?");
-    else
-      values.push_back(std::to_string(value.resval.rint));
-  }
-  return values;
 }
 
 // ---- The drawing's state as DXF text ----------------------------------------
@@ -259,7 +245,7 @@ void sweepEscape(const fs::path& script, const std::string& text, const GoldenOp
                                                               bool pickfirst) {
         if (saved.commandStarting)
           saved.commandStarting(name, pickfirst);
-        before = guardedValues();
+        before = cancelRestoredSysvarValues();
         cancelsBefore = promptState().cancels;
         last.name = name;
         last.switchedDrawing = last.switchedDrawing || !inOwnDrawing(*session);
@@ -271,7 +257,7 @@ void sweepEscape(const fs::path& script, const std::string& text, const GoldenOp
       editorHooks().commandEnded = [&](std::string_view name) {
         if (saved.commandEnded)
           saved.commandEnded(name);
-        if (promptState().cancels == cancelsBefore || guardedValues() == before)
+        if (promptState().cancels == cancelsBefore || cancelRestoredSysvarValues() == before)
           return;
         problems.push_back(std::string(name) + " changed OSMODE, ORTHOMODE or CMDECHO");
       };

@@ -266,4 +266,19 @@ bool isSysvar(std::string_view name) {
 
 void resetSessionSysvars() { sessionValues().clear(); }
 
+std::vector<std::string> cancelRestoredSysvarValues() {
+  std::vector<std::string> values;
+  for (std::string_view name : kCancelRestoredSysvars) {
+    resbuf value{};
+    const bool read = getSysvar(name, value) == RTNORM;
+    if (read && value.restype == RTSTR)
+      acutDelString(value.resval.rstring);
+    if (!read || value.restype != RTSHORT)
+      values.push_back("?");
+    else
+      values.push_back(std::to_string(value.resval.rint));
+  }
+  return values;
+}
+
 }  // namespace zek

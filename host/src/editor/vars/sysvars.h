@@ -3,9 +3,11 @@
 // through the dimension-variable table. acedGetVar and acedSetVar call these.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ads.h"
 #include "editor/vars/sysvar_table.h"
@@ -64,6 +66,14 @@ bool isSysvar(std::string_view name);
 // Puts every session variable (OSMODE, PICKBOX, PICKFIRST, FILEDIA, CMDDIA)
 // back to its default: tests start from a fresh host with it.
 void resetSessionSysvars();
+
+// The variables a cancelled command must leave as it found them: a command
+// that turns snapping, ortho or echo off for its picks puts them back.
+inline constexpr std::array<std::string_view, 3> kCancelRestoredSysvars = {"OSMODE", "ORTHOMODE",
+                                                                           "CMDECHO"};
+// Their current values, in that order, as decimal text; "?" for one that
+// cannot be read as a short (ORTHOMODE and CMDECHO without a document).
+std::vector<std::string> cancelRestoredSysvarValues();
 
 // resbuf ↔ value.
 void toResbuf(const SysvarValue& value, resbuf& rb);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "aced_vars.h"
 #include "db/header_variables.h"
@@ -244,6 +245,21 @@ TEST_F(SysvarsTest, DrawingVariablesNeedADocument) {
   EXPECT_EQ(acedGetVar("PICKBOX", &rb), RTNORM);  // the host's own
   resbuf one = shortValue(1);
   EXPECT_EQ(trySetSysvar("ORTHOMODE", one), SysvarRefusal::NoDocument);
+}
+
+// The values a cancelled command is checked against, in the order of their
+// names: each set to a value of its own, so a value read from the wrong
+// variable, or a session value taken for a document's, shows.
+TEST_F(SysvarsTest, CancelRestoredValuesFollowTheirNames) {
+  ASSERT_EQ(kCancelRestoredSysvars.size(), 3u);
+  const int values[] = {37, 1, 0};
+  for (std::size_t i = 0; i < kCancelRestoredSysvars.size(); ++i)
+    ASSERT_EQ(setSysvar(kCancelRestoredSysvars[i], shortValue(values[i])), RTNORM)
+        << kCancelRestoredSysvars[i];
+  EXPECT_EQ(cancelRestoredSysvarValues(), (std::vector<std::string>{"37", "1", "0"}));
+  // Without a document only the session's OSMODE can be read.
+  DocumentManager::instance().closeAll();
+  EXPECT_EQ(cancelRestoredSysvarValues(), (std::vector<std::string>{"37", "?", "?"}));
 }
 
 TEST_F(SysvarsTest, ViewAndLastPointAreInUserCoordinates) {
