@@ -68,7 +68,7 @@ void printRow(std::FILE* out, const Figure& f) {
   const std::string peak = r.peakBytes ? formatted("%.1f", static_cast<double>(r.peakBytes) / 1e6)
                                        : "-";
   const std::string peakOverFile =
-      r.peakBytes && r.bytes && r.operation == "dxf read"
+      r.peakBytes && r.bytes && r.operation.starts_with("dxf read")
           ? formatted("%.2f", static_cast<double>(r.peakBytes) / static_cast<double>(r.bytes))
           : "-";
   std::string growth = optionalRatio(f.growthPerDecade, "%.2f");

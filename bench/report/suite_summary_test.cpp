@@ -90,6 +90,8 @@ TEST(SuiteSummary, OurTimeIsSetAgainstTheFastestPeerAndTheFloorOfTheSameSize) {
       record("dxf read", "dime", 10000, {0.01}),  // another size: not compared
       record("dxf write", "zek", 1000, {0.02}),
       record("dxf write", "dxflib", 1000, {0.08}),
+      record("dxf read R12", "floor", 1000, {0.005}),
+      record("dxf write R12", "zek", 1000, {0.02}),
   });
   const Figure& read = find(figures, "dxf read", "zek", 1000);
   ASSERT_TRUE(read.fastestPeerOverOurs);
@@ -102,6 +104,10 @@ TEST(SuiteSummary, OurTimeIsSetAgainstTheFastestPeerAndTheFloorOfTheSameSize) {
   ASSERT_TRUE(write.oursOverFloor);  // the scan stands for writing's floor
   EXPECT_DOUBLE_EQ(*write.oursOverFloor, 2.0);
   EXPECT_FALSE(find(figures, "dxf read", "dime", 1000).fastestPeerOverOurs);
+  const Figure& writeR12 = find(figures, "dxf write R12", "zek", 1000);
+  ASSERT_TRUE(writeR12.oursOverFloor);  // against the scan of its own version
+  EXPECT_DOUBLE_EQ(*writeR12.oursOverFloor, 4.0);
+  EXPECT_FALSE(writeR12.fastestPeerOverOurs);
 }
 
 TEST(SuiteSummary, GrowthIsTheTimePerElementPerDecadeAndFlaggedAboveOneAndAHalf) {
@@ -158,6 +164,17 @@ TEST(SuiteSummary, GoalsAreJudgedOnTheLargestSizeThatHasThem) {
   EXPECT_TRUE(goal(goals, "Render").met);
   EXPECT_TRUE(goal(goals, "ZEKXY").met);
   EXPECT_NE(goal(goals, "ZEKXY").figure.find("10,000 holes"), std::string::npos);
+
+  // The worst version read counts for memory: R12 at 1.2x passes alone.
+  records.push_back(record("dxf read R12", "zek", 1000000, {0.5}, 100000000, 120000000));
+  records[2].peakBytes = 200000000;  // R2004: 1.13x
+  const auto both = judgeGoals(summarise(records));
+  EXPECT_TRUE(goal(both, "Read memory").met);
+  EXPECT_NE(goal(both, "Read memory").figure.find("1.20x"), std::string::npos);
+  EXPECT_NE(goal(both, "Read memory").figure.find("dxf read R12"), std::string::npos);
+  records.back().peakBytes = 160000000;  // R12: 1.6x
+  EXPECT_FALSE(goal(judgeGoals(summarise(records)), "Read memory").met);
+  records.pop_back();
 
   records.erase(records.begin() + 8);  // no round trip: writing fast is not enough
   EXPECT_FALSE(goal(judgeGoals(summarise(records)), "DXF write").met);
