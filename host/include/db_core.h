@@ -134,12 +134,15 @@ private:
 namespace zek {
 // The database's record of one object id: where the object lives (null until
 // it is read or after it was deleted), its handle and erased state. Stubs
-// never move and live as long as their database.
+// never move and live as long as their database. The erased flag shares the
+// handle's word, so a stub takes 24 bytes: handles stay below 2^63 (the
+// database holds no object id for a handle above).
 struct ObjectStub {
+  static constexpr std::uint64_t kHandleLimit = std::uint64_t(1) << 63;
   AcDbObject* object = nullptr;
   AcDbDatabase* database = nullptr;
-  std::uint64_t handle = 0;
-  bool erased = false;
+  std::uint64_t handle : 63 = 0;
+  bool erased : 1 = false;
 };
 }  // namespace zek
 

@@ -143,14 +143,16 @@ public:
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
 private:
+  // Small fields packed and first: they fill the four bytes AcDbObject leaves
+  // free at its end, so an entity takes 72 bytes rather than 80 (a drawing
+  // holds hundreds of thousands of entities).
+  Adesk::Int16 lineWeight_ = AcDb::kLnWtByLayer;
+  Adesk::UInt8 visibility_ = AcDb::kVisible;
+  bool paperSpace_ = false;
   AcDbObjectId layer_;
   AcDbObjectId linetype_;
   double linetypeScale_ = 1.0;
   AcCmColor color_;
-  // Small fields packed: a drawing holds hundreds of thousands of entities.
-  Adesk::Int16 lineWeight_ = AcDb::kLnWtByLayer;
-  Adesk::UInt8 visibility_ = AcDb::kVisible;
-  bool paperSpace_ = false;
 };
 
 // The SEQEND entity that closes the sub-entities of a complex entity.

@@ -12,6 +12,7 @@ zek_add_test(NAME host_db_core_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/block_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/custom_class_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/database_core_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/deep_clone_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/linetype_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/open_test.cpp

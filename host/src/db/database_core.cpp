@@ -21,13 +21,15 @@ DatabaseCore::~DatabaseCore() {
 ObjectStub** DatabaseCore::slotFor(std::uint64_t handle, bool grow) {
   if (handle < denseByHandle_.size())
     return &denseByHandle_[handle];
-  // Grow the dense index while the handle is near the ones already held,
-  // and only as far as a few slots for each object: a damaged file whose
-  // handles leap by doubling must not make it grow without end.
+  // Grow the dense index inside the room made for the file's handles (a
+  // file's BLOCKS section often holds its highest handles, read before most
+  // objects), and beyond it while the handle is near the ones already held,
+  // only as far as a few slots for each object: a damaged file whose handles
+  // leap by doubling must not make it grow without end.
   constexpr std::uint64_t kSlack = 1u << 16;
   const std::uint64_t reach = std::min(2 * static_cast<std::uint64_t>(denseByHandle_.size()),
                                        4 * static_cast<std::uint64_t>(stubs_.size()));
-  if (grow && handle < reach + kSlack) {
+  if (grow && (handle < denseByHandle_.capacity() || handle < reach + kSlack)) {
     std::size_t size = static_cast<std::size_t>(handle) + 1;
     if (size > denseByHandle_.capacity())
       denseByHandle_.reserve(std::max<std::size_t>(size, denseByHandle_.capacity() * 3 / 2 + 1024));
@@ -79,8 +81,13 @@ void DatabaseCore::expectHandles(std::uint64_t seed) {
     denseByHandle_.reserve(static_cast<std::size_t>(seed) + 1);
 }
 
+// Stubs are read by the hundred thousand: keep the erased flag inside the handle's word.
+static_assert(sizeof(ObjectStub) == 24, "an object stub takes three words");
+
 ObjectStub* DatabaseCore::stubForHandle(std::uint64_t handle, bool create) {
-  if (handle == 0)
+  // No object takes a handle at or above the stubs' limit (objects the file
+  // numbers that high get new handles), so such a handle names nothing.
+  if (handle == 0 || handle >= ObjectStub::kHandleLimit)
     return nullptr;
   ObjectStub** slot = slotFor(handle, create);
   if (slot != nullptr && *slot != nullptr)
@@ -123,6 +130,8 @@ Acad::ErrorStatus DatabaseCore::addObject(AcDbObject* object, AcDbObjectId owner
     handle = provisional ? nextProvisional_++ : handseed_;
   }
   ObjectStub* stub = stubForHandle(handle, true);
+  if (stub == nullptr)
+    return Acad::eInvalidInput;  // a handle no stub can hold
   if (provisional)
     provisionalStubs_.push_back(stub);
   if (stub->object != nullptr)
@@ -157,7 +166,7 @@ void DatabaseCore::reclaimHandle(ObjectStub* stub) {
     if (*slot == nullptr || (*slot)->object == nullptr)
       *slot = stub;
   } else {
-    auto [found, added] = sparseByHandle_.emplace(stub->handle, stub);
+    auto [found, added] = sparseByHandle_.emplace(std::uint64_t{stub->handle}, stub);
     if (!added && found->second->object == nullptr)
       found->second = stub;
   }

@@ -50,7 +50,8 @@ public:
   ObjectStub* stubForHandle(std::uint64_t handle, bool create);
   // Adds an object under a handle (0: the next free one). The database owns
   // it from then on. Fails with eHandleInUse when the handle already holds an
-  // object; the object is then still the caller's.
+  // object, and with eInvalidInput for a handle at or above
+  // ObjectStub::kHandleLimit; the object is then still the caller's.
   Acad::ErrorStatus addObject(AcDbObject* object, AcDbObjectId owner, AcDbObjectId& id,
                               std::uint64_t handle = 0);
   // Puts another object under an existing id (undo, proxies); deletes the old one.
