@@ -148,7 +148,7 @@ Measurement measure(const ModeInfo& mode, const Options& options, const std::str
     result.runs.push_back(m.outcome.seconds);
   }
   if (result.outcome.ok)
-    result.outcome.seconds = medianOf(result.runs);
+    result.outcome.seconds = medianSeconds(result.runs);
   std::error_code ignored;
   std::filesystem::remove(out, ignored);
   std::filesystem::path bak(out);

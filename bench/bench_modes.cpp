@@ -1,7 +1,6 @@
 // The measurement modes and the result line between child and parent.
 #include "bench_modes.h"
 
-#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -203,14 +202,6 @@ std::vector<std::string> ezdxfCommand(std::string_view mode, const std::string& 
       "    size = os.path.getsize(out)\n"
       "print('zek-bench-result ok=1 seconds=%.6f entities=%d bytes=%d note=' % (s, n, size))\n";
   return {"/usr/bin/python3", "-c", script, std::string(mode), file, out};
-}
-
-double medianOf(std::vector<double> seconds) {
-  if (seconds.empty())
-    return 0.0;
-  std::sort(seconds.begin(), seconds.end());
-  const std::size_t middle = seconds.size() / 2;
-  return seconds.size() % 2 ? seconds[middle] : (seconds[middle - 1] + seconds[middle]) / 2.0;
 }
 
 std::uint64_t fileBytes(const std::string& path) {

@@ -48,8 +48,6 @@ struct ModeInfo {
                                                     const std::string& file,
                                                     const std::string& out);
 
-// The median of the seconds (the mean of the middle two for an even count); 0 for none.
-[[nodiscard]] double medianOf(std::vector<double> seconds);
 
 // Size of a file in bytes, 0 when it is missing.
 [[nodiscard]] std::uint64_t fileBytes(const std::string& path);

@@ -1,6 +1,7 @@
 // The record file of the benchmark suite: one tab-separated line a figure.
 #include "bench_record.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -113,6 +114,14 @@ std::vector<BenchRecord> readRecords(const std::string& path, std::size_t* damag
   if (damaged)
     *damaged = bad;
   return records;
+}
+
+double medianSeconds(std::vector<double> seconds) {
+  if (seconds.empty())
+    return 0.0;
+  std::sort(seconds.begin(), seconds.end());
+  const std::size_t middle = seconds.size() / 2;
+  return seconds.size() % 2 ? seconds[middle] : (seconds[middle - 1] + seconds[middle]) / 2.0;
 }
 
 std::string recordFileFrom(int argc, char** argv) {

@@ -46,6 +46,10 @@ struct BenchRecord {
 [[nodiscard]] std::vector<BenchRecord> readRecords(const std::string& path,
                                                    std::size_t* damaged = nullptr);
 
+// The median of a figure's runs (the mean of the middle two for an even
+// count); 0 for none.
+[[nodiscard]] double medianSeconds(std::vector<double> seconds);
+
 // The record file a bench appends to: its `--record FILE` option, else the
 // environment variable ZEK_BENCH_RECORD; empty when neither is given.
 [[nodiscard]] std::string recordFileFrom(int argc, char** argv);

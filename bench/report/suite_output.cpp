@@ -8,19 +8,6 @@ namespace zek::bench {
 
 namespace {
 
-std::string formatted(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
-std::string grouped(std::uint64_t n) {
-  std::string digits = std::to_string(n);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-    digits.insert(static_cast<std::size_t>(at), ",");
-  return digits;
-}
-
 int toolRank(const std::string& tool) {
   if (tool == "zek")
     return 0;

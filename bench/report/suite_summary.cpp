@@ -21,19 +21,6 @@ constexpr std::uint64_t kMillion = 1000000;
 
 bool isPeer(const std::string& tool) { return tool != "zek" && tool != "floor"; }
 
-std::string formatted(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
-std::string grouped(std::uint64_t n) {
-  std::string digits = std::to_string(n);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-    digits.insert(static_cast<std::size_t>(at), ",");
-  return digits;
-}
-
 // The figure of one operation and tool at the largest size that has it
 // (at least `atLeast` entities), or none.
 const Figure* largest(const std::vector<Figure>& figures, const std::string& operation,
@@ -218,12 +205,17 @@ void commandGoals(const std::vector<Figure>& figures, std::vector<Goal>& goals) 
 
 }  // namespace
 
-double medianSeconds(std::vector<double> seconds) {
-  if (seconds.empty())
-    return 0.0;
-  std::sort(seconds.begin(), seconds.end());
-  const std::size_t middle = seconds.size() / 2;
-  return seconds.size() % 2 ? seconds[middle] : (seconds[middle - 1] + seconds[middle]) / 2.0;
+std::string formatted(const char* format, double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+std::string grouped(std::uint64_t n) {
+  std::string digits = std::to_string(n);
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+    digits.insert(static_cast<std::size_t>(at), ",");
+  return digits;
 }
 
 std::vector<Figure> summarise(const std::vector<BenchRecord>& records) {

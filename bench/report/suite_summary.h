@@ -46,10 +46,12 @@ struct Goal {
   bool met = false;
 };
 
+// A figure as printf's format gives it, and a count with its thousands
+// grouped ("1,000,000"): the report's texts.
+[[nodiscard]] std::string formatted(const char* format, double value);
+[[nodiscard]] std::string grouped(std::uint64_t n);
+
 // The goals of the suite, each judged on the largest size that has what it needs.
 [[nodiscard]] std::vector<Goal> judgeGoals(const std::vector<Figure>& figures);
-
-// The median (the mean of the middle two for an even count); 0 for none.
-[[nodiscard]] double medianSeconds(std::vector<double> seconds);
 
 }  // namespace zek::bench

@@ -50,7 +50,8 @@ def scanTags(path):
     are upper case, as names compare without regard to case.
     """
     with open(path, "rb") as stream:
-        if stream.read(22).startswith(b"AutoCAD Binary DXF"):  # the format's sentinel
+        head = stream.read(22)
+        if head[7:] == b" Binary DXF\r\n\x1a\x00":  # the binary format's fixed header
             return None
         stream.seek(0)
         acadver = None

@@ -14,8 +14,10 @@
 
 namespace zek::dxf {
 
-// The binary format's fixed header: the first 22 bytes of every binary DXF file.
-inline constexpr std::string_view kBinaryDxfSentinel("AutoCAD Binary DXF\r\n\x1a\0", 22);
+// The binary format's fixed header, byte for byte: the first 22 bytes of
+// every binary DXF file.
+inline constexpr std::string_view kBinaryDxfSentinel(
+    "\x41\x75\x74\x6f\x43\x41\x44 Binary DXF\r\n\x1a\0", 22);
 
 // One tag as the file holds it. `value` is text in the form an ASCII file
 // holds it, whatever the file: binary values are presented as their text
