@@ -164,7 +164,9 @@ std::optional<BenchSummary> writeBenchDrawing(const BenchOptions& options, std::
   std::uint64_t block = 0;
   for (std::size_t i = 0; i < sheet.plates.size(); ++i) {
     const PlatePlan& plate = sheet.plates[i];
-    writePlate(entities, layers, plate, i + 1);
+    // Every other plate has chamfered corners, as die plates are often drawn.
+    writePlate(entities, layers, plate, i + 1,
+               i % 2 ? OutlineCorners::Chamfered : OutlineCorners::Rounded);
     if (plate.reserved == 0)
       continue;
     for (const OrdinateDimension& d : plateDimensions(contentOf(plate), plate.reserved))

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -251,6 +252,38 @@ TEST(BenchDrawingSeed, SameSeedSameBytesOtherSeedOtherDrawing) {
     std::string a = drawingText({3000, version, 42});
     EXPECT_EQ(a, drawingText({3000, version, 42})) << versionName(version);
     EXPECT_NE(a, drawingText({3000, version, 43})) << versionName(version);
+  }
+}
+
+// Plates alternate between rounded and chamfered corners: every outline
+// corner is an arc of the corner radius (5 or 8) or a 45° line of that
+// radius's diagonal, and both kinds are drawn, half the plates each.
+TEST(BenchDrawingOutlines, PlatesAlternateRoundedAndChamferedCorners) {
+  for (DxfVersion version : {DxfVersion::R2004, DxfVersion::R12}) {
+    BenchSummary summary;
+    const auto groups = pt::groupsOf(drawingText({10000, version, 5}, &summary));
+    std::uint64_t arcs = 0, chamfers = 0;
+    for (const pt::Entity& e : pt::recordsOf(groups, "ENTITIES")) {
+      std::map<int, std::string> value;
+      for (const pt::Group& g : e.groups)
+        value.emplace(g.code, g.value);
+      if (value[8] != "OUTLINE")
+        continue;
+      if (e.type == "ARC") {
+        const double r = std::stod(value[40]);
+        EXPECT_TRUE(r == 5.0 || r == 8.0) << r;
+        ++arcs;
+      } else if (e.type == "LINE") {
+        const double length = std::hypot(std::stod(value[11]) - std::stod(value[10]),
+                                         std::stod(value[21]) - std::stod(value[20]));
+        if (std::abs(length - 5.0 * std::sqrt(2.0)) < 1e-9 ||
+            std::abs(length - 8.0 * std::sqrt(2.0)) < 1e-9)
+          ++chamfers;
+      }
+    }
+    const std::uint64_t plates = summary.drawing.plates;
+    EXPECT_EQ(arcs + chamfers, 4 * plates) << versionName(version);
+    EXPECT_EQ(chamfers, 4 * (plates / 2)) << versionName(version) << ": every other plate";
   }
 }
 

@@ -21,10 +21,21 @@ constexpr double kGap = 20.0;     // between plates on the sheet
 
 // The outline in the plate's own coordinates (lower-left corner at 0,0).
 void writeOutline(EntityWriter& out, const std::string& layer, const PlatePlan& p, double r,
-                  int count) {
+                  int count, OutlineCorners corners) {
   double x0 = 0, y0 = 0, x1 = p.width, y1 = p.height;
+  // A chamfer joins the ends of the two edges meeting at the corner.
+  auto chamfer = [&](int i) {
+    switch (i) {
+      case 1: out.line(layer, x1 - r, y0, x1, y0 + r); break;
+      case 3: out.line(layer, x1, y1 - r, x1 - r, y1); break;
+      case 5: out.line(layer, x0 + r, y1, x0, y1 - r); break;
+      default: out.line(layer, x0, y0 + r, x0 + r, y0); break;
+    }
+  };
   // Bottom, right, top and left edges, each followed by the corner after it.
   auto step = [&](int i) {
+    if (i % 2 == 1 && corners == OutlineCorners::Chamfered)
+      return chamfer(i);
     switch (i) {
       case 0: out.line(layer, x0 + r, y0, x1 - r, y0); break;
       case 1: out.arc(layer, x1 - r, y0 + r, r, 270.0, 360.0); break;
@@ -150,11 +161,11 @@ Point2 featureCentre(const PlateContent& c, std::size_t i) {
 }
 
 void writePlate(EntityWriter& out, const PlateLayers& layers, const PlatePlan& plate,
-                std::size_t number) {
+                std::size_t number, OutlineCorners corners) {
   PlateContent c = contentOf(plate);
   out.setPlacement(placementOf(plate));
   writeOutline(out, layers.nameFor(LayerRole::Outline), plate, c.cornerRadius,
-               c.outlineEntities);
+               c.outlineEntities, corners);
   if (c.titled) {
     out.text(layers.nameFor(LayerRole::Text), 8.0, 5.0, 3.5, "P" + std::to_string(number));
     out.text(layers.nameFor(LayerRole::Dim), 30.0, 5.0, 2.5,

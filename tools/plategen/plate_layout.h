@@ -74,8 +74,13 @@ struct Point2 {
 };
 [[nodiscard]] Point2 featureCentre(const PlateContent& content, std::size_t i);
 
+// How a plate's outline turns its corners: arcs of the plate's corner
+// radius, or 45° chamfers of that size (a LINE for each ARC, so the plate
+// keeps its entity count).
+enum class OutlineCorners { Rounded, Chamfered };
+
 // Writes plate number `number` (from 1) of a sheet.
 void writePlate(EntityWriter& out, const PlateLayers& layers, const PlatePlan& plate,
-                std::size_t number);
+                std::size_t number, OutlineCorners corners = OutlineCorners::Rounded);
 
 }  // namespace zek::plategen
