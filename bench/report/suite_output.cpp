@@ -58,11 +58,15 @@ void printRow(std::FILE* out, const Figure& f) {
       r.peakBytes && r.bytes && r.operation.starts_with("dxf read")
           ? formatted("%.2f", static_cast<double>(r.peakBytes) / static_cast<double>(r.bytes))
           : "-";
+  // Elements a second, in thousands: entities read or written, boxes swept.
+  const std::string perSecond =
+      f.perElement > 0 ? formatted("%.0f", 1e-3 / f.perElement) : "-";
   std::string growth = optionalRatio(f.growthPerDecade, "%.2f");
   if (f.flagged)
     growth += " !";
-  std::fprintf(out, " %10.2f %9.2f %9.2f %9.3f %7s %8s %6s %8s %9s %7s  (%zu runs)\n",
-               f.median * 1e3, f.min * 1e3, f.max * 1e3, f.perElement * 1e6, megabytes.c_str(),
+  std::fprintf(out, " %10.2f %9.2f %9.2f %9.3f %8s %7s %8s %6s %8s %9s %7s  (%zu runs)\n",
+               f.median * 1e3, f.min * 1e3, f.max * 1e3, f.perElement * 1e6, perSecond.c_str(),
+               megabytes.c_str(),
                peak.c_str(), peakOverFile.c_str(),
                optionalRatio(f.fastestPeerOverOurs, "%.2f").c_str(),
                optionalRatio(f.oursOverFloor, "%.2f").c_str(), growth.c_str(), r.seconds.size());
@@ -96,8 +100,8 @@ std::string optionalNumber(const std::optional<double>& value) {
 void printSuiteTable(std::FILE* out, const std::vector<Figure>& figures,
                      const std::vector<Goal>& goals) {
   std::fprintf(out,
-               "%-16s %10s %-7s %10s %9s %9s %9s %7s %8s %6s %8s %9s %7s\n", "operation",
-               "entities", "tool", "median ms", "min ms", "max ms", "us/elem", "MB/s",
+               "%-16s %10s %-7s %10s %9s %9s %9s %8s %7s %8s %6s %8s %9s %7s\n", "operation",
+               "entities", "tool", "median ms", "min ms", "max ms", "us/elem", "k elem/s", "MB/s",
                "peak MB", "peak/f", "peer/zek", "zek/floor", "growth");
   std::string last;
   for (const Figure* f : tableOrder(figures)) {
@@ -107,7 +111,8 @@ void printSuiteTable(std::FILE* out, const std::vector<Figure>& figures,
     printRow(out, *f);
   }
   std::fprintf(out,
-               "\npeer/zek: the fastest peer's time over ours (2.00: we take half its time); "
+               "\nk elem/s: thousands of elements a second (entities read or written, boxes, "
+               "holes); peer/zek: the fastest peer's time over ours (2.00: we take half its time); "
                "zek/floor: ours over the floor's\n(reading the file and splitting its group-code "
                "lines); growth: time per element over the next smaller size's, per decade "
                "(! above 1.5).\n\ngoals:\n");
@@ -141,6 +146,7 @@ std::string suiteJson(const std::vector<Figure>& figures, const std::vector<Goal
     for (std::size_t k = 0; k < r.seconds.size(); ++k)
       json += (k ? ", " : "") + number(r.seconds[k]);
     json += "], \"per_element_s\": " + number(f.perElement);
+    json += ", \"elements_per_s\": " + (f.perElement > 0 ? number(1.0 / f.perElement) : "null");
     json += ", \"fastest_peer\": ";
     if (f.fastestPeer.empty())
       json += "null";
