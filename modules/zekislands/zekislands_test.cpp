@@ -298,7 +298,10 @@ TEST_F(IslandsModule, TheScreenShowsEveryIslandThenThePickedOne) {
 class IslandsFilterFile : public IslandsModule {
 protected:
   void useFilterFile(const std::string& text) {
-    folder_ = std::filesystem::path(::testing::TempDir()) / "zekislands-support";
+    // A folder of each test's own: ctest runs the tests of this suite side by side.
+    folder_ = std::filesystem::path(::testing::TempDir()) /
+              (std::string("zekislands-support-") +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder_);
     std::ofstream(folder_ / "zekislands.dat") << text;
     setSupportFolders({folder_.string()});
