@@ -10,19 +10,14 @@
 #include <string_view>
 
 #include "bench_drawing.h"
+#include "count_argument.h"
+
+using zek::plategen::parseCount;
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: zek-bench-gen --entities N --version R2004|R12 [--seed S] -o FILE.dxf\n";
-
-std::optional<std::uint64_t> parseCount(std::string_view text) {
-  std::uint64_t value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-    return std::nullopt;
-  return value;
-}
 
 int usageError(const std::string& message) {
   std::fprintf(stderr, "zek-bench-gen: %s\n%s", message.c_str(), kUsage);

@@ -15,8 +15,11 @@
 #include <string>
 #include <string_view>
 
+#include "count_argument.h"
 #include "generated_plate.h"
 #include "plate_generator.h"
+
+using zek::plategen::parseCount;
 
 namespace {
 
@@ -26,14 +29,6 @@ constexpr const char* kUsage =
     "       zek-plategen --sample -o FILE.dxf\n"
     "       zek-plategen --sample-pair -o FILE.dxf\n"
     "       zek-plategen --sample-table -o FILE.dxf\n";
-
-std::optional<std::uint64_t> parseCount(std::string_view text) {
-  std::uint64_t value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size())
-    return std::nullopt;
-  return value;
-}
 
 int usageError(const std::string& message) {
   std::fprintf(stderr, "zek-plategen: %s\n%s", message.c_str(), kUsage);
